@@ -1,0 +1,136 @@
+#include <QtTest>
+#include <iconv.h>
+
+#include "kit/text/Cp1250.h"
+#include "kit/text/TextHelpers.h"
+
+using namespace kit::text;
+
+class TestText : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void helpers_data();
+  void helpers();
+  void columnLettersRange_data();
+  void columnLettersRange();
+  void cp1250MatchesTheSystemConverter();
+  void cp1250RoundTripsHungarian();
+  void workstationTextDetection_data();
+  void workstationTextDetection();
+};
+
+// One row per example: which helper, its input and the expected result.
+void TestText::helpers_data() {
+  QTest::addColumn<QString>("helper");
+  QTest::addColumn<QString>("input");
+  QTest::addColumn<QString>("expected");
+
+  QTest::newRow("date") << "date" << "2013-05-07" << "2013. 05. 07.";
+  QTest::newRow("date, null") << "date" << "" << "";
+  QTest::newRow("point 1.2.10") << "point" << "1.2.10" << "01.02.10.";
+  QTest::newRow("point 3") << "point" << "3" << "03.";
+  QTest::newRow("point 12.1") << "point" << "12.1" << "12.01.";
+  QTest::newRow("point three digits kept") << "point" << "1.100" << "01.100.";
+  QTest::newRow("point with final dot") << "point" << "2.3." << "02.03.";
+  QTest::newRow("point empty") << "point" << "" << "";
+  QTest::newRow("dots none") << "dots" << "12" << "0";
+  QTest::newRow("dots three") << "dots" << "1.2.3." << "3";
+  QTest::newRow("upper ascii") << "upper" << "abc xyz 123" << "ABC XYZ 123";
+  QTest::newRow("upper Hungarian") << "upper" << "árvíztűrő tükörfúrógép" << "ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP";
+  QTest::newRow("upper keeps capitals") << "upper" << "ÁRVÍZTŰRŐ" << "ÁRVÍZTŰRŐ";
+  QTest::newRow("upper leaves foreign letters") << "upper" << "äčł" << "äčł";
+  QTest::newRow("upper Defence Forces") << "upper" << "Magyar Honvédség 1. ezred" << "MAGYAR HONVÉDSÉG 1. EZRED";
+  QTest::newRow("capitalised") << "cap" << "kiss-nagy éva" << "Kiss-Nagy Éva";
+  QTest::newRow("capitalised rest kept") << "cap" << "mcDonald ödön" << "McDonald Ödön";
+  QTest::newRow("capitalised keeps blanks") << "cap" << " ügyes úr" << " Ügyes Úr";
+  QTest::newRow("trimmed capitalised") << "trimcap" << "  szabó ákos  " << "Szabó Ákos";
+  QTest::newRow("trimmed capitalised empty") << "trimcap" << "" << "";
+  QTest::newRow("trimmed capitalised blanks only") << "trimcap" << "   " << "";
+}
+
+void TestText::helpers() {
+  QFETCH(QString, helper);
+  QFETCH(QString, input);
+  QFETCH(QString, expected);
+  QString actual;
+  if (helper == "date") actual = dateAsText(QDate::fromString(input, Qt::ISODate));
+  if (helper == "point") actual = pointNumberForSorting(input);
+  if (helper == "dots") actual = QString::number(countDots(input));
+  if (helper == "upper") actual = hungarianUpper(input);
+  if (helper == "cap") actual = capitalisedWords(input);
+  if (helper == "trimcap") actual = trimmedCapitalisedWords(input);
+  QCOMPARE(actual, expected);
+}
+
+void TestText::columnLettersRange_data() {
+  QTest::addColumn<int>("column");
+  QTest::addColumn<QString>("letters");
+  const QList<std::pair<int, QString>> cases = {
+      {0, "A"},    {25, "Z"},   {26, "AA"},  {27, "AB"},  {51, "AZ"},  {52, "BA"},
+      {77, "BZ"},  {78, "CA"},  {103, "CZ"}, {104, "DA"}, {129, "DZ"}, {130, "EA"},
+      {155, "EZ"}, {-1, ""},
+  };
+  for (const auto& [column, letters] : cases) QTest::newRow(qPrintable(QString::number(column))) << column << letters;
+}
+
+void TestText::columnLettersRange() {
+  QFETCH(int, column);
+  QFETCH(QString, letters);
+  QCOMPARE(columnLetters(column), letters);
+}
+
+// Every defined byte decodes as the C library's converter decodes it, and encodes back.
+void TestText::cp1250MatchesTheSystemConverter() {
+  iconv_t cd = iconv_open("UTF-8", "CP1250");
+  QVERIFY(cd != iconv_t(-1));
+  int compared = 0;
+  for (int b = 0; b < 256; ++b) {
+    char in[1] = {char(b)};
+    char out[8] = {};
+    char* inp = in;
+    char* outp = out;
+    size_t inLeft = 1, outLeft = sizeof out;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &inp, &inLeft, &outp, &outLeft) == size_t(-1)) continue;  // undefined byte
+    const QString expected = QString::fromUtf8(out, int(sizeof out - outLeft));
+    QCOMPARE(fromCp1250(QByteArray(1, char(b))), expected);
+    QCOMPARE(toCp1250(expected), QByteArray(1, char(b)));
+    ++compared;
+  }
+  iconv_close(cd);
+  QVERIFY2(compared >= 251, "the system converter knew too few bytes");
+}
+
+void TestText::cp1250RoundTripsHungarian() {
+  const QString text = QStringLiteral("árvíztűrő tükörfúrógép ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP");
+  const QByteArray bytes = toCp1250(text);
+  QCOMPARE(bytes.size(), text.size());
+  QCOMPARE(quint8(bytes[toCp1250(u"árvízt").size()]), quint8(0xFB));  // ű
+  QCOMPARE(fromCp1250(bytes), text);
+  QVERIFY(fitsCp1250(text));
+  QVERIFY(!fitsCp1250(u"日本"));
+  QCOMPARE(toCp1250(u"a日b"), QByteArray("a?b"));
+  // Undefined bytes survive a round trip.
+  const QByteArray odd("\x81\x83\x88\x90\x98", 5);
+  QCOMPARE(toCp1250(fromCp1250(odd)), odd);
+}
+
+void TestText::workstationTextDetection_data() {
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<QString>("text");
+  const QString hu = QStringLiteral("Szőlő utca");
+  QTest::newRow("windows-1250") << toCp1250(hu) << hu;
+  QTest::newRow("utf-8") << hu.toUtf8() << hu;
+  QTest::newRow("utf-8 with BOM") << QByteArray("\xEF\xBB\xBF") + hu.toUtf8() << hu;
+  QTest::newRow("ascii") << QByteArray("Host=db") << QStringLiteral("Host=db");
+}
+
+void TestText::workstationTextDetection() {
+  QFETCH(QByteArray, bytes);
+  QFETCH(QString, text);
+  QCOMPARE(decodeWorkstationText(bytes), text);
+}
+
+QTEST_GUILESS_MAIN(TestText)
+#include "test_text.moc"
