@@ -17,6 +17,7 @@ TDM::TDM(QObject* parent) : QObject(parent) {
     auto dataset = std::make_unique<Dataset>(ZConnection, shared.name, this);
     dataset->sqlLines() = sqlLinesOf(shared);
     dataset->setUpdateTable(shared.table);
+    if (!shared.keyField.isEmpty()) dataset->setKeyField(shared.keyField);
     if (shared.stamped) stampBeforePost(*dataset);
     byName_.insert(shared.name.toLower(), dataset.get());
     queries_.push_back(std::move(dataset));

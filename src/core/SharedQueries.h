@@ -13,6 +13,7 @@ struct SharedQuery {
   QString where;    // condition after "where", or empty
   QString orderBy;  // columns after "order by", or empty
   bool stamped;     // runs the audit stamp before each post
+  QString keyField = {};  // key column when it is not "<table>_kod"
 };
 
 // Every shared query of the data module, in the order they are declared.

@@ -35,17 +35,18 @@ void Connection::open(const ConnectionParams& params) {
                    password = params.password.toUtf8(),
                    timeout = QByteArray::number(params.connectTimeoutSeconds);
   std::vector<const char*> keys, values;
-  const auto add = [&](const char* key, const QByteArray& value) {
-    if (value.isEmpty()) return;
+  // The values must outlive the connect call: only named locals and literals go in.
+  const auto add = [&](const char* key, const char* value) {
+    if (!*value) return;
     keys.push_back(key);
-    values.push_back(value.constData());
+    values.push_back(value);
   };
-  add("host", host);
-  add("port", port);
-  add("dbname", db);
-  add("user", user);
-  add("password", password);
-  add("connect_timeout", timeout);
+  add("host", host.constData());
+  add("port", port.constData());
+  add("dbname", db.constData());
+  add("user", user.constData());
+  add("password", password.constData());
+  add("connect_timeout", timeout.constData());
   add("client_encoding", "UTF8");
   add("application_name", "vareko");
   keys.push_back(nullptr);

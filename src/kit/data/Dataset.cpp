@@ -170,7 +170,7 @@ int Dataset::requireField(const QString& name) const {
   const int index = fieldIndex(name);
   if (index < 0)
     throw DbError(QStringLiteral("A(z) %1 mező nem található a(z) %2 lekérdezésben.")
-                      .arg(name, name_.isEmpty() ? updateTable() : name_));
+                      .arg(name, displayName()));
   return index;
 }
 
@@ -278,7 +278,7 @@ QStringList Dataset::modifiedFields() const {
 // ---------------------------------------------------------------- editing
 
 void Dataset::edit() {
-  if (!isOpen()) throw DbError(QStringLiteral("A(z) %1 lekérdezés nincs megnyitva.").arg(name_));
+  if (!isOpen()) throw DbError(QStringLiteral("A(z) %1 lekérdezés nincs megnyitva.").arg(displayName()));
   if (isEditing()) return;
   if (rows_.empty()) {
     append();
@@ -291,7 +291,7 @@ void Dataset::edit() {
 }
 
 void Dataset::append() {
-  if (!isOpen()) throw DbError(QStringLiteral("A(z) %1 lekérdezés nincs megnyitva.").arg(name_));
+  if (!isOpen()) throw DbError(QStringLiteral("A(z) %1 lekérdezés nincs megnyitva.").arg(displayName()));
   requireBrowse();
   buffer_.resize(fields_.size());
   for (int i = 0; i < fields_.size(); ++i) buffer_[i] = QVariant(QMetaType(metaTypeOf(fields_[i].typeOid)));
@@ -311,7 +311,7 @@ QStringList Dataset::updatableFields() const {
   if (key < 0)
     throw DbError(QStringLiteral("A(z) %1 lekérdezés nem tartalmazza a(z) %2 kulcsoszlopot, "
                                  "a sor nem rögzíthető.")
-                      .arg(name_, keyField()));
+                      .arg(displayName(), keyField()));
   QStringList names;
   for (int i = 0; i < fields_.size(); ++i)
     if (fields_[i].tableOid == fields_[key].tableOid && changed_.value(i)) names.append(fields_[i].name);

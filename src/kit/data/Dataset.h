@@ -53,7 +53,9 @@ class Dataset : public QObject {
   // The table post() writes to: set explicitly, or the first table after "from".
   void setUpdateTable(const QString& table) { updateTable_ = table.toLower(); }
   QString updateTable() const;
-  QString keyField() const { return updateTable() + QStringLiteral("_kod"); }
+  // Its key column: "<table>_kod" unless set (a few code lists name their key otherwise).
+  void setKeyField(const QString& field) { keyField_ = field.toLower(); }
+  QString keyField() const { return keyField_.isEmpty() ? updateTable() + QStringLiteral("_kod") : keyField_; }
 
   // --- Opening
   void open();
@@ -128,6 +130,7 @@ class Dataset : public QObject {
   };
 
   int requireField(const QString& name) const;
+  QString displayName() const { return name_.isEmpty() ? updateTable() : name_; }
   QVariant converted(int field, const QVariant& value) const;
   void setState(State state);
   void requireBrowse() const;
@@ -142,6 +145,7 @@ class Dataset : public QObject {
   QStringList lines_;
   QVariantHash params_;
   QString updateTable_;
+  QString keyField_;
 
   State state_ = State::Inactive;
   Result result_;
