@@ -45,7 +45,8 @@ as_db_owner() {
 # Lets the postgres user reach a folder below root's own folders (traverse only).
 make_reachable() {
   [ "$(id -u)" = 0 ] || return 0
-  local dir=$1
+  local dir
+  dir=$(cd "$1" && pwd) || return 1
   while [ "$dir" != / ]; do
     if ! runuser -u postgres -- test -x "$dir" 2>/dev/null; then
       say "letting the database server reach $dir (o+x)"
@@ -69,6 +70,7 @@ cluster_start() {
   local data=$1 port=$2 bin
   bin=$(pg_bindir)
   mkdir -p "$data"
+  data=$(cd "$data" && pwd)
   if [ "$(id -u)" = 0 ]; then
     chown postgres: "$data"
     make_reachable "$data"

@@ -16,9 +16,9 @@ int main(int argc, char** argv) {
 
   QMainWindow window;
   window.setWindowTitle(QStringLiteral("Vareko"));
-  auto* status = new QLabel(QStringLiteral("Kapcsolódva: %1:%2 / %3")
-                                .arg(dataModule.settings.host, dataModule.settings.port,
-                                     dataModule.settings.database));
+  auto* status =
+      new QLabel(QStringLiteral("Kapcsolódva: %1:%2 / %3")
+                     .arg(dataModule.settings.host, dataModule.settings.port, dataModule.settings.database));
   status->setAlignment(Qt::AlignCenter);
   window.setCentralWidget(status);
   window.resize(1024, 700);

@@ -71,7 +71,9 @@ bool TDM::connect() {
 
 // ---------------------------------------------------------------- shared queries
 
-Dataset* TDM::query(const QString& name) const { return byName_.value(name.toLower()); }
+Dataset* TDM::query(const QString& name) const {
+  return byName_.value(name.toLower());
+}
 
 QStringList TDM::queryNames() const {
   QStringList names;
@@ -130,7 +132,8 @@ void TDM::applyPageClause(QStringList& lines, int pageIndex, bool pagingOff, int
   QString clause;
   if (!pagingOff) {
     clause = QStringLiteral("  LIMIT ") + QString::number(rowsPerPage);
-    if (pageIndex > 0) clause += QStringLiteral(" OFFSET ") + QString::number(qint64(pageIndex) * rowsPerPage);
+    if (pageIndex > 0)
+      clause += QStringLiteral(" OFFSET ") + QString::number(qint64(pageIndex) * rowsPerPage);
   }
   int found = -1;
   for (int i = int(lines.size()) - 1; i >= 0; --i)
@@ -155,7 +158,8 @@ void TDM::pageClause(Dataset& dataset, int pageIndex, bool pagingOff) const {
 bool TDM::tableExists(const QString& table) {
   if (table.isEmpty()) return false;
   const auto result = ZConnection.exec(
-      QStringLiteral("select * from information_schema.tables where table_name = $1 and table_schema = 'public'"),
+      QStringLiteral(
+          "select * from information_schema.tables where table_name = $1 and table_schema = 'public'"),
       {table});
   return result.rowCount() > 0;
 }
@@ -168,9 +172,9 @@ QString TDM::townOfPostalCode(const QString& postalCode) {
 }
 
 QString TDM::postalCodeOfTown(const QString& town) {
-  const auto result = ZConnection.execNamed(
-      QStringLiteral("select * from fixdata_helyseg where telepules = :paramtelepules"),
-      {{QStringLiteral("paramtelepules"), town}});
+  const auto result =
+      ZConnection.execNamed(QStringLiteral("select * from fixdata_helyseg where telepules = :paramtelepules"),
+                            {{QStringLiteral("paramtelepules"), town}});
   return result.rowCount() > 0 ? result.value(0, QStringLiteral("isz")).toString() : QString();
 }
 
@@ -182,7 +186,8 @@ void TDM::pairPostalCodeAndTown(Dataset& dataset, const QString& postalCodeField
     const bool codeChanged = field.compare(postalCodeField, Qt::CaseInsensitive) == 0;
     const bool townChanged = field.compare(townField, Qt::CaseInsensitive) == 0;
     if (!codeChanged && !townChanged) return;
-    const QString found = codeChanged ? townOfPostalCode(d.text(postalCodeField)) : postalCodeOfTown(d.text(townField));
+    const QString found =
+        codeChanged ? townOfPostalCode(d.text(postalCodeField)) : postalCodeOfTown(d.text(townField));
     if (found.isEmpty()) return;
     *busy = true;
     try {

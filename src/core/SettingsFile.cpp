@@ -36,7 +36,9 @@ int toInteger(const QString& text) {
   return result;
 }
 
-QString boolText(bool value) { return value ? QStringLiteral("-1") : QStringLiteral("0"); }
+QString boolText(bool value) {
+  return value ? QStringLiteral("-1") : QStringLiteral("0");
+}
 
 // The reading, key by key in the file's order; throws NotANumber at the first bad number.
 void readAll(const IniFile& ini, Settings& s) {
@@ -80,7 +82,9 @@ void readAll(const IniFile& ini, Settings& s) {
 
 }  // namespace
 
-QString SettingsFile::path() { return kit::sys::programFile(QStringLiteral("vareko.ini")); }
+QString SettingsFile::path() {
+  return kit::sys::programFile(QStringLiteral("vareko.ini"));
+}
 
 bool SettingsFile::read(Settings& settings, const QString& filePath) {
   const std::optional<IniFile> ini = IniFile::load(filePath);

@@ -23,8 +23,7 @@ class SettingsFile {
   // go with them; other sections stay) and writes them again in their order. LastUser is the
   // user now logged in, or the previous last user when nobody is. Selects the printer
   // afterwards. Returns false when the file could not be written.
-  static bool write(const Settings& settings, const QString& loggedInUser,
-                    const QString& filePath = path());
+  static bool write(const Settings& settings, const QString& loggedInUser, const QString& filePath = path());
 
   // Makes the settings' printer current: the named printer when it is installed, otherwise
   // the system's default. Shows "Nem lehet a nyomtatót beállítani!" when neither exists.

@@ -18,8 +18,8 @@ QStringList sqlLinesOf(const SharedQuery& query) {
 
 namespace {
 
-void add(std::vector<SharedQuery>& list, const QString& table, const QString& where,
-         const QString& orderBy, bool stamped, const QString& name = {}) {
+void add(std::vector<SharedQuery>& list, const QString& table, const QString& where, const QString& orderBy,
+         bool stamped, const QString& name = {}) {
   list.push_back({name.isEmpty() ? queryNameOf(table) : name, table, where, orderBy, stamped});
 }
 
@@ -27,16 +27,29 @@ std::vector<SharedQuery> build() {
   std::vector<SharedQuery> list;
 
   // Code lists and registers read whole, in no particular order.
-  for (const char* table :
-       {"fixdata_helyseg", "fixdata_teaor", "alairas", "fixdata_baleset_esemeny",
-        "fixdata_baleset_munkaeszkoz", "fixdata_baleset_munkafolyamat",
-        "fixdata_baleset_munkakornyezet", "fixdata_baleset_anyag",
-        "fixdata_baleset_szemelyitenyezo", "fixdata_baleset_serulesoka",
-        "fixdata_baleset_tevekenyseg", "fixdata_kistersegikodok", "fixdata_serules2005",
-        "fixdata_serult_test", "fixdata_serules_tipusa", "fixdata_baleset2_munkakornyezet",
-        "fixdata_baleset2_munkafolyamat", "fixdata_baleset2_fiztevekenyseg",
-        "fixdata_baleset2_anyag", "fixdata_baleset2_esemeny", "fixdata_baleset2_serules",
-        "fixdata_nuts", "fixdata_helyisegtorzsszam"})
+  for (const char* table : {"fixdata_helyseg",
+                            "fixdata_teaor",
+                            "alairas",
+                            "fixdata_baleset_esemeny",
+                            "fixdata_baleset_munkaeszkoz",
+                            "fixdata_baleset_munkafolyamat",
+                            "fixdata_baleset_munkakornyezet",
+                            "fixdata_baleset_anyag",
+                            "fixdata_baleset_szemelyitenyezo",
+                            "fixdata_baleset_serulesoka",
+                            "fixdata_baleset_tevekenyseg",
+                            "fixdata_kistersegikodok",
+                            "fixdata_serules2005",
+                            "fixdata_serult_test",
+                            "fixdata_serules_tipusa",
+                            "fixdata_baleset2_munkakornyezet",
+                            "fixdata_baleset2_munkafolyamat",
+                            "fixdata_baleset2_fiztevekenyseg",
+                            "fixdata_baleset2_anyag",
+                            "fixdata_baleset2_esemeny",
+                            "fixdata_baleset2_serules",
+                            "fixdata_nuts",
+                            "fixdata_helyisegtorzsszam"})
     add(list, QLatin1String(table), {}, {}, true);
 
   // The session's own tables, not stamped.
@@ -71,18 +84,24 @@ std::vector<SharedQuery> build() {
 
   // Registers of the working context (partner :pkod, site :tkod).
   const std::pair<const char*, const char*> context[] = {
-      {"gep_munkaeszkoz", "nev"},        {"gep_jegyzokonyv", "nev"},
-      {"gep_uzemeltetes", "gepnev"},     {"gep_inditas", "gepnev"},
-      {"kockazat_felmero", "technologia"}, {"dolgozo", "nev"},
-      {"baleset2013", "datum_baleset, dnev"}, {"kockazat_elemzes", "nev"},
-      {"kockazat_ertekeles", "nev"},     {"kockazat_pszelemzes", "nev"},
+      {"gep_munkaeszkoz", "nev"},
+      {"gep_jegyzokonyv", "nev"},
+      {"gep_uzemeltetes", "gepnev"},
+      {"gep_inditas", "gepnev"},
+      {"kockazat_felmero", "technologia"},
+      {"dolgozo", "nev"},
+      {"baleset2013", "datum_baleset, dnev"},
+      {"kockazat_elemzes", "nev"},
+      {"kockazat_ertekeles", "nev"},
+      {"kockazat_pszelemzes", "nev"},
   };
   const auto contextFilter = [](const QString& table) {
     return QStringLiteral("(%1_pkod=:pkod) and (%1_tkod=:tkod)").arg(table);
   };
   for (const auto& [table, order] : context)
     add(list, QLatin1String(table), contextFilter(QLatin1String(table)), QLatin1String(order), true);
-  add(list, QStringLiteral("nyomtat_beszallas"), contextFilter(QStringLiteral("nyomtat_beszallas")), {}, false);
+  add(list, QStringLiteral("nyomtat_beszallas"), contextFilter(QStringLiteral("nyomtat_beszallas")), {},
+      false);
 
   // Detail rows of one master (:tkod).
   const std::pair<const char*, const char*> details[] = {

@@ -142,7 +142,7 @@ void TestDataset::updateWritesOnlyChangedColumns() {
   const Result stored = other_.exec("select nev, isz from partner where nev like 'B%'");
   QCOMPARE(stored.value(0, "nev").toString(), QString("Béta Kft."));
   QCOMPARE(stored.value(0, "isz").toString(), QString("6725"));  // not overwritten
-  QCOMPARE(ds->text("isz"), QString("6725"));  // the stored row is read back
+  QCOMPARE(ds->text("isz"), QString("6725"));                    // the stored row is read back
 }
 
 void TestDataset::postWithoutChangesSendsNothing() {
@@ -189,7 +189,9 @@ void TestDataset::rejectedPostKeepsTheRowInEditing() {
 }
 
 void TestDataset::foreignKeyViolationIsRecognised() {
-  other_.exec("insert into telephely (telephely_pkod, nev) select partner_kod, 'Székhely' from partner where nev = 'Alfa Bt.'");
+  other_.exec(
+      "insert into telephely (telephely_pkod, nev) select partner_kod, 'Székhely' from partner where nev = "
+      "'Alfa Bt.'");
   auto ds = partners();
   ds->open();
   try {
@@ -254,8 +256,10 @@ void TestDataset::hungarianTextRoundTrips() {
   ds->setValue("nev", kHungarian.left(80));
   ds->setValue("megjegyzes", kHungarian);
   ds->post();
-  const Result stored = other_.exec("select megjegyzes, convert_to(megjegyzes, 'WIN1250') as bytes from partner "
-                                    "where partner_kod = $1", {ds->value("partner_kod")});
+  const Result stored = other_.exec(
+      "select megjegyzes, convert_to(megjegyzes, 'WIN1250') as bytes from partner "
+      "where partner_kod = $1",
+      {ds->value("partner_kod")});
   QCOMPARE(stored.value(0, "megjegyzes").toString(), kHungarian);
   // What a workstation with the windows-1250 client encoding receives is the same text.
   QCOMPARE(stored.value(0, "bytes").toByteArray(), kit::text::toCp1250(kHungarian));
@@ -285,8 +289,12 @@ void TestDataset::invalidValuesAreRefused_data() {
   QTest::addColumn<QString>("field");
   QTest::addColumn<QString>("value");
   QTest::addColumn<QString>("message");
-  QTest::newRow("integer") << "letszam" << "sok" << "„sok” nem érvényes egész szám.";
-  QTest::newRow("date") << "datum_kelt" << "2024.13.45." << "„2024.13.45.” nem érvényes dátum.";
+  QTest::newRow("integer") << "letszam"
+                           << "sok"
+                           << "„sok” nem érvényes egész szám.";
+  QTest::newRow("date") << "datum_kelt"
+                        << "2024.13.45."
+                        << "„2024.13.45.” nem érvényes dátum.";
 }
 
 void TestDataset::invalidValuesAreRefused() {
@@ -346,8 +354,9 @@ void TestDataset::pendingEditRefusesNavigation() {
   ds->open();
   ds->edit();
   ds->setValue("nev", "Szerkesztés alatt");
-  for (auto command : {std::function<void()>([&] { ds->next(); }), std::function<void()>([&] { ds->refresh(); }),
-                       std::function<void()>([&] { ds->append(); }), std::function<void()>([&] { ds->open(); })}) {
+  for (auto command :
+       {std::function<void()>([&] { ds->next(); }), std::function<void()>([&] { ds->refresh(); }),
+        std::function<void()>([&] { ds->append(); }), std::function<void()>([&] { ds->open(); })}) {
     try {
       command();
       QFAIL("the pending edit was bypassed");

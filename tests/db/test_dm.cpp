@@ -17,7 +17,8 @@ using kit::data::Dataset;
 using kit::sys::Clock;
 
 namespace {
-const QString kConnectFailed = QStringLiteral("Mivel nem sikerült az adatbázishoz csatlakozni a program leáll!");
+const QString kConnectFailed =
+    QStringLiteral("Mivel nem sikerült az adatbázishoz csatlakozni a program leáll!");
 }
 
 // The data module against a real server: opening the session from the settings file, audit
@@ -37,7 +38,9 @@ class TestDM : public QObject {
     f.write(kit::text::toCp1250("[Option]\r\nLimitNum=50\r\n" + network));
   }
   QString networkOf(const kit::data::ConnectionParams& p, const QString& port) {
-    return QString("[Network]\r\nHost=%1\r\nPort=%2\r\nProtocol=postgresql-7\r\nDataBase=%3\r\nUser=%4\r\nPassword=\r\n")
+    return QString(
+               "[Network]\r\nHost=%1\r\nPort=%2\r\nProtocol=postgresql-7\r\nDataBase=%3\r\nUser=%"
+               "4\r\nPassword=\r\n")
         .arg(p.host, port, p.database, p.user);
   }
 
@@ -106,7 +109,8 @@ void TestDM::sessionFailures_data() {
   QTest::newRow("five-digit port cut to four") << networkOf(p, "10235");
   QTest::newRow("no Network section") << QString();
   QTest::newRow("port not a number") << networkOf(p, "abc");
-  QTest::newRow("wrong database") << networkOf({p.host, p.port, "nincs_ilyen", p.user, {}, 10}, QString::number(p.port));
+  QTest::newRow("wrong database") << networkOf({p.host, p.port, "nincs_ilyen", p.user, {}, 10},
+                                               QString::number(p.port));
 }
 
 void TestDM::sessionFailures() {
@@ -120,7 +124,8 @@ void TestDM::sessionFailures() {
   QVERIFY(!dm_->ZConnection.isOpen());
   QCOMPARE(shownResult, std::optional<bool>(false));
   QCOMPARE(messages.texts(), QStringList{kConnectFailed});
-  if (QTest::currentDataTag() == QByteArray("five-digit port cut to four")) QCOMPARE(dm_->settings.port, QString("1023"));
+  if (QTest::currentDataTag() == QByteArray("five-digit port cut to four"))
+    QCOMPARE(dm_->settings.port, QString("1023"));
 }
 
 void TestDM::auditStampsOnInsertAndUpdate() {
@@ -135,7 +140,8 @@ void TestDM::auditStampsOnInsertAndUpdate() {
   QCOMPARE(row.value(0, "c_userid").toString(), QString("kovacs.janos"));
   QCOMPARE(row.value(0, "c_date").toDate(), QDate(2026, 3, 2));
   QCOMPARE(row.value(0, "c_time").toString(), QString("9:05:07"));
-  for (const char* column : {"m_userid", "m_date", "m_time"}) QVERIFY2(row.isNull(0, row.columnIndex(column)), column);
+  for (const char* column : {"m_userid", "m_date", "m_time"})
+    QVERIFY2(row.isNull(0, row.columnIndex(column)), column);
 
   dm_->currentUser = "szabo.eva";
   Clock::setFixed(QDateTime(QDate(2026, 4, 10), QTime(16, 45, 0)));
@@ -162,7 +168,8 @@ void TestDM::auditStampsOnInsertAndUpdate() {
 }
 
 void TestDM::rowCountAndPaging() {
-  dm_->ZConnection.exec("insert into partner (nev) select 'Partner ' || lpad(i::text, 3, '0') from generate_series(1, 120) i");
+  dm_->ZConnection.exec(
+      "insert into partner (nev) select 'Partner ' || lpad(i::text, 3, '0') from generate_series(1, 120) i");
   Dataset& partners = dm_->ZQueryPartner();
   int page = 2;
   bool off = false;

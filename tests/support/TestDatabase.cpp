@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QRandomGenerator>
 
-bool TestDatabase::serverGiven() { return !qEnvironmentVariable("PGPORT").isEmpty(); }
+bool TestDatabase::serverGiven() {
+  return !qEnvironmentVariable("PGPORT").isEmpty();
+}
 
 TestDatabase::TestDatabase() {
   if (!serverGiven()) return;
@@ -18,8 +20,9 @@ TestDatabase::TestDatabase() {
                          .arg(QRandomGenerator::global()->bounded(100000));
   kit::data::Connection admin;
   admin.open(admin_);
-  admin.exec(QStringLiteral("CREATE DATABASE \"%1\" TEMPLATE template0 ENCODING 'UTF8' LC_COLLATE 'C' LC_CTYPE 'C'")
-                 .arg(params_.database));
+  admin.exec(
+      QStringLiteral("CREATE DATABASE \"%1\" TEMPLATE template0 ENCODING 'UTF8' LC_COLLATE 'C' LC_CTYPE 'C'")
+          .arg(params_.database));
 }
 
 TestDatabase::~TestDatabase() {

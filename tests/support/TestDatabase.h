@@ -28,7 +28,7 @@ class TestDatabase {
 };
 
 // Skips the current test function when there is no test server.
-#define REQUIRE_TEST_SERVER()                                                   \
-  do {                                                                          \
+#define REQUIRE_TEST_SERVER()                                                        \
+  do {                                                                               \
     if (!TestDatabase::serverGiven()) QSKIP(qPrintable(TestDatabase::skipReason())); \
   } while (0)

@@ -27,21 +27,24 @@ void TestQueryText::namedParameters_data() {
   QTest::addColumn<QString>("sql");
   QTest::addColumn<QString>("text");
   QTest::addColumn<QStringList>("names");
-  QTest::newRow("two names") << "select * from t where a=:pkod and b=:TKOD" << "select * from t where a=$1 and b=$2"
-                             << QStringList{"pkod", "tkod"};
-  QTest::newRow("name used twice") << "where a=:x or b=:X" << "where a=$1 or b=$1" << QStringList{"x"};
-  QTest::newRow("cast left alone") << "select a::text from t where b=:b" << "select a::text from t where b=$1"
-                                   << QStringList{"b"};
+  QTest::newRow("two names") << "select * from t where a=:pkod and b=:TKOD"
+                             << "select * from t where a=$1 and b=$2" << QStringList{"pkod", "tkod"};
+  QTest::newRow("name used twice") << "where a=:x or b=:X"
+                                   << "where a=$1 or b=$1" << QStringList{"x"};
+  QTest::newRow("cast left alone") << "select a::text from t where b=:b"
+                                   << "select a::text from t where b=$1" << QStringList{"b"};
   QTest::newRow("inside quotes") << "select ':no', \":neither\" from t where c = :yes"
                                  << "select ':no', \":neither\" from t where c = $1" << QStringList{"yes"};
-  QTest::newRow("quote doubled") << "select 'it''s :no' where x=:y" << "select 'it''s :no' where x=$1"
-                                 << QStringList{"y"};
-  QTest::newRow("comments") << "select 1 -- :no\n/* :neither */ where z=:z" << "select 1 -- :no\n/* :neither */ where z=$1"
-                            << QStringList{"z"};
-  QTest::newRow("dollar quoted") << "do $$ begin perform :no; end $$; select :a" << "do $$ begin perform :no; end $$; select $1"
-                                 << QStringList{"a"};
-  QTest::newRow("accented name") << "where nev=:név" << "where nev=$1" << QStringList{"név"};
-  QTest::newRow("time literal") << "select '10:30'" << "select '10:30'" << QStringList{};
+  QTest::newRow("quote doubled") << "select 'it''s :no' where x=:y"
+                                 << "select 'it''s :no' where x=$1" << QStringList{"y"};
+  QTest::newRow("comments") << "select 1 -- :no\n/* :neither */ where z=:z"
+                            << "select 1 -- :no\n/* :neither */ where z=$1" << QStringList{"z"};
+  QTest::newRow("dollar quoted") << "do $$ begin perform :no; end $$; select :a"
+                                 << "do $$ begin perform :no; end $$; select $1" << QStringList{"a"};
+  QTest::newRow("accented name") << "where nev=:név"
+                                 << "where nev=$1" << QStringList{"név"};
+  QTest::newRow("time literal") << "select '10:30'"
+                                << "select '10:30'" << QStringList{};
 }
 
 void TestQueryText::namedParameters() {
@@ -60,10 +63,12 @@ void TestQueryText::rowCountLines_data() {
       << QStringList{"select *", "from partner", "order by nev", "  LIMIT 50 OFFSET 100"}
       << QStringList{"select COUNT(*)", "from partner", "", ""};
   QTest::newRow("select list over several lines")
-      << QStringList{"select nev,", "  isz,", "  varos", "from partner", "where szerzodes = 1", "order by nev"}
+      << QStringList{"select nev,",         "  isz,",      "  varos", "from partner",
+                     "where szerzodes = 1", "order by nev"}
       << QStringList{"select COUNT(*)", "", "", "from partner", "where szerzodes = 1", ""};
   QTest::newRow("indented lower-case lines")
-      << QStringList{"select *", "   From dolgozo", "  where (dolgozo_pkod=:pkod)", "   order by nev", "limit 10"}
+      << QStringList{"select *", "   From dolgozo", "  where (dolgozo_pkod=:pkod)", "   order by nev",
+                     "limit 10"}
       << QStringList{"select COUNT(*)", "   From dolgozo", "  where (dolgozo_pkod=:pkod)", "", ""};
   QTest::newRow("one line counts as a bare count")
       << QStringList{"select * from partner order by nev"} << QStringList{"select COUNT(*)"};
@@ -119,13 +124,15 @@ void TestQueryText::sharedQueryNamesAndTexts() {
   QCOMPARE(core::queryNameOf("gep_jegyzokonyv"), QString("ZQueryGep_Jegyzokonyv"));
   QCOMPARE(core::queryNameOf("nyomtat_beszallas"), QString("ZQueryNyomtat_Beszallas"));
   TDM dm;
-  for (const char* name : {"ZQueryUser", "ZQueryTulajdonos", "ZQueryVerzio", "ZQueryServer_Down", "ZQueryPartner",
-                           "zquerynyomtat_beszallas", "ZQueryFixdata_Helyseg", "ZQueryKockazat_Ertekelesexpozicio"})
+  for (const char* name :
+       {"ZQueryUser", "ZQueryTulajdonos", "ZQueryVerzio", "ZQueryServer_Down", "ZQueryPartner",
+        "zquerynyomtat_beszallas", "ZQueryFixdata_Helyseg", "ZQueryKockazat_Ertekelesexpozicio"})
     QVERIFY2(dm.query(name), name);
   QVERIFY(!dm.query("ZQueryNincsIlyen"));
   QCOMPARE(dm.ZQueryPartner().sqlLines(), (QStringList{"select *", "from partner", "order by nev"}));
   QCOMPARE(dm.query("ZQueryDolgozo")->sqlLines(),
-           (QStringList{"select *", "from dolgozo", "where (dolgozo_pkod=:pkod) and (dolgozo_tkod=:tkod)", "order by nev"}));
+           (QStringList{"select *", "from dolgozo", "where (dolgozo_pkod=:pkod) and (dolgozo_tkod=:tkod)",
+                        "order by nev"}));
   QCOMPARE(dm.ZQueryTelephely().sqlLines()[2], QString("where telephely_pkod=:parampkod"));
   QCOMPARE(dm.ZQueryUser().updateTable(), QString("kaq_user"));
   QCOMPARE(dm.ZQueryUser().keyField(), QString("kaq_user_kod"));

@@ -148,7 +148,7 @@ void TestSettings::badNumberStopsReading() {
   QCOMPARE(messages.texts(), QStringList{kBadFileMessage});
   QCOMPARE(s.colorForm, form);
   QCOMPARE(s.limitNum, limitNum);
-  QCOMPARE(s.host, QString());  // keys after the failing one keep their initial state
+  QCOMPARE(s.host, QString());                        // keys after the failing one keep their initial state
   QVERIFY(!kit::sys::Printers::current().isEmpty());  // the printer is still selected
 }
 
@@ -182,7 +182,9 @@ void TestSettings::writeOrderAndDecimalColours() {
   for (const QString& line : text.split("\r\n"))
     if (line.startsWith('[')) sections << line;
   QCOMPARE(sections, (QStringList{"[Colors]", "[Network]", "[Login]", "[Option]", "[Switch]", "[Print]"}));
-  QVERIFY(text.contains("[Colors]\r\nForm=7852283\r\nPanel=9427452\r\nGrid=14742515\r\nGridTitle=11920626\r\nDBNav=369397\r\n"));
+  QVERIFY(
+      text.contains("[Colors]\r\nForm=7852283\r\nPanel=9427452\r\nGrid=14742515\r\nGridTitle="
+                    "11920626\r\nDBNav=369397\r\n"));
   QVERIFY(text.contains("[Option]\r\nPicture=0\r\nLimit=0\r\nLimitNum=50\r\n"));
   QVERIFY(text.contains("[Login]\r\nLastUser=kovacs\r\n"));
   QVERIFY(text.contains("[Print]\r\nPrinter=\r\nPrintPerPage=Nem\r\n"));
@@ -196,7 +198,8 @@ void TestSettings::writeOrderAndDecimalColours() {
 
 void TestSettings::unknownSectionKeptUnknownKeyDropped() {
   Folder folder;
-  folder.write("; a comment\n[Saját]\nKulcs=érték\n[Option]\nLimitNum=30\nIsmeretlen=1\n[Network]\nHost=db\n");
+  folder.write(
+      "; a comment\n[Saját]\nKulcs=érték\n[Option]\nLimitNum=30\nIsmeretlen=1\n[Network]\nHost=db\n");
   Settings s;
   SettingsFile::read(s, folder.ini());
   QVERIFY(SettingsFile::write(s, "admin", folder.ini()));
@@ -249,10 +252,14 @@ void TestSettings::printerSelection_data() {
   QTest::addColumn<QString>("wanted");
   QTest::addColumn<QString>("current");
   QTest::addColumn<bool>("message");
-  QTest::newRow("installed printer") << QStringList{"A", "B"} << "B" << "B" << false;
-  QTest::newRow("unknown printer -> default") << QStringList{"A", "B"} << "C" << "A" << false;
-  QTest::newRow("empty name -> default") << QStringList{"A", "B"} << "" << "A" << false;
-  QTest::newRow("no printer at all") << QStringList{} << "A" << "előző" << true;
+  QTest::newRow("installed printer") << QStringList{"A", "B"} << "B"
+                                     << "B" << false;
+  QTest::newRow("unknown printer -> default") << QStringList{"A", "B"} << "C"
+                                              << "A" << false;
+  QTest::newRow("empty name -> default") << QStringList{"A", "B"} << ""
+                                         << "A" << false;
+  QTest::newRow("no printer at all") << QStringList{} << "A"
+                                     << "előző" << true;
 }
 
 void TestSettings::printerSelection() {

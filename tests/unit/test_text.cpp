@@ -1,5 +1,6 @@
-#include <QtTest>
 #include <iconv.h>
+
+#include <QtTest>
 
 #include "kit/text/Cp1250.h"
 #include "kit/text/TextHelpers.h"
@@ -26,27 +27,69 @@ void TestText::helpers_data() {
   QTest::addColumn<QString>("input");
   QTest::addColumn<QString>("expected");
 
-  QTest::newRow("date") << "date" << "2013-05-07" << "2013. 05. 07.";
-  QTest::newRow("date, null") << "date" << "" << "";
-  QTest::newRow("point 1.2.10") << "point" << "1.2.10" << "01.02.10.";
-  QTest::newRow("point 3") << "point" << "3" << "03.";
-  QTest::newRow("point 12.1") << "point" << "12.1" << "12.01.";
-  QTest::newRow("point three digits kept") << "point" << "1.100" << "01.100.";
-  QTest::newRow("point with final dot") << "point" << "2.3." << "02.03.";
-  QTest::newRow("point empty") << "point" << "" << "";
-  QTest::newRow("dots none") << "dots" << "12" << "0";
-  QTest::newRow("dots three") << "dots" << "1.2.3." << "3";
-  QTest::newRow("upper ascii") << "upper" << "abc xyz 123" << "ABC XYZ 123";
-  QTest::newRow("upper Hungarian") << "upper" << "árvíztűrő tükörfúrógép" << "ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP";
-  QTest::newRow("upper keeps capitals") << "upper" << "ÁRVÍZTŰRŐ" << "ÁRVÍZTŰRŐ";
-  QTest::newRow("upper leaves foreign letters") << "upper" << "äčł" << "äčł";
-  QTest::newRow("upper Defence Forces") << "upper" << "Magyar Honvédség 1. ezred" << "MAGYAR HONVÉDSÉG 1. EZRED";
-  QTest::newRow("capitalised") << "cap" << "kiss-nagy éva" << "Kiss-Nagy Éva";
-  QTest::newRow("capitalised rest kept") << "cap" << "mcDonald ödön" << "McDonald Ödön";
-  QTest::newRow("capitalised keeps blanks") << "cap" << " ügyes úr" << " Ügyes Úr";
-  QTest::newRow("trimmed capitalised") << "trimcap" << "  szabó ákos  " << "Szabó Ákos";
-  QTest::newRow("trimmed capitalised empty") << "trimcap" << "" << "";
-  QTest::newRow("trimmed capitalised blanks only") << "trimcap" << "   " << "";
+  QTest::newRow("date") << "date"
+                        << "2013-05-07"
+                        << "2013. 05. 07.";
+  QTest::newRow("date, null") << "date"
+                              << ""
+                              << "";
+  QTest::newRow("point 1.2.10") << "point"
+                                << "1.2.10"
+                                << "01.02.10.";
+  QTest::newRow("point 3") << "point"
+                           << "3"
+                           << "03.";
+  QTest::newRow("point 12.1") << "point"
+                              << "12.1"
+                              << "12.01.";
+  QTest::newRow("point three digits kept") << "point"
+                                           << "1.100"
+                                           << "01.100.";
+  QTest::newRow("point with final dot") << "point"
+                                        << "2.3."
+                                        << "02.03.";
+  QTest::newRow("point empty") << "point"
+                               << ""
+                               << "";
+  QTest::newRow("dots none") << "dots"
+                             << "12"
+                             << "0";
+  QTest::newRow("dots three") << "dots"
+                              << "1.2.3."
+                              << "3";
+  QTest::newRow("upper ascii") << "upper"
+                               << "abc xyz 123"
+                               << "ABC XYZ 123";
+  QTest::newRow("upper Hungarian") << "upper"
+                                   << "árvíztűrő tükörfúrógép"
+                                   << "ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP";
+  QTest::newRow("upper keeps capitals") << "upper"
+                                        << "ÁRVÍZTŰRŐ"
+                                        << "ÁRVÍZTŰRŐ";
+  QTest::newRow("upper leaves foreign letters") << "upper"
+                                                << "äčł"
+                                                << "äčł";
+  QTest::newRow("upper Defence Forces") << "upper"
+                                        << "Magyar Honvédség 1. ezred"
+                                        << "MAGYAR HONVÉDSÉG 1. EZRED";
+  QTest::newRow("capitalised") << "cap"
+                               << "kiss-nagy éva"
+                               << "Kiss-Nagy Éva";
+  QTest::newRow("capitalised rest kept") << "cap"
+                                         << "mcDonald ödön"
+                                         << "McDonald Ödön";
+  QTest::newRow("capitalised keeps blanks") << "cap"
+                                            << " ügyes úr"
+                                            << " Ügyes Úr";
+  QTest::newRow("trimmed capitalised") << "trimcap"
+                                       << "  szabó ákos  "
+                                       << "Szabó Ákos";
+  QTest::newRow("trimmed capitalised empty") << "trimcap"
+                                             << ""
+                                             << "";
+  QTest::newRow("trimmed capitalised blanks only") << "trimcap"
+                                                   << "   "
+                                                   << "";
 }
 
 void TestText::helpers() {
@@ -67,11 +110,11 @@ void TestText::columnLettersRange_data() {
   QTest::addColumn<int>("column");
   QTest::addColumn<QString>("letters");
   const QList<std::pair<int, QString>> cases = {
-      {0, "A"},    {25, "Z"},   {26, "AA"},  {27, "AB"},  {51, "AZ"},  {52, "BA"},
-      {77, "BZ"},  {78, "CA"},  {103, "CZ"}, {104, "DA"}, {129, "DZ"}, {130, "EA"},
-      {155, "EZ"}, {-1, ""},
+      {0, "A"},   {25, "Z"},   {26, "AA"},  {27, "AB"},  {51, "AZ"},  {52, "BA"},  {77, "BZ"},
+      {78, "CA"}, {103, "CZ"}, {104, "DA"}, {129, "DZ"}, {130, "EA"}, {155, "EZ"}, {-1, ""},
   };
-  for (const auto& [column, letters] : cases) QTest::newRow(qPrintable(QString::number(column))) << column << letters;
+  for (const auto& [column, letters] : cases)
+    QTest::newRow(qPrintable(QString::number(column))) << column << letters;
 }
 
 void TestText::columnLettersRange() {

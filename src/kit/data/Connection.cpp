@@ -11,7 +11,9 @@
 namespace kit::data {
 namespace {
 
-QString noConnectionMessage() { return QStringLiteral("Nincs kapcsolat az adatbázissal."); }
+QString noConnectionMessage() {
+  return QStringLiteral("Nincs kapcsolat az adatbázissal.");
+}
 
 QString field(const PGresult* result, int code) {
   const char* value = PQresultErrorField(result, code);
@@ -25,7 +27,9 @@ void ignoreNotice(void*, const char*) {}
 
 Connection::Connection() = default;
 
-Connection::~Connection() { close(); }
+Connection::~Connection() {
+  close();
+}
 
 void Connection::open(const ConnectionParams& params) {
   close();
@@ -69,9 +73,13 @@ void Connection::close() {
   depth_ = 0;
 }
 
-bool Connection::isOpen() const { return conn_ && PQstatus(conn_) == CONNECTION_OK; }
+bool Connection::isOpen() const {
+  return conn_ && PQstatus(conn_) == CONNECTION_OK;
+}
 
-void Connection::reopen() { open(params_); }
+void Connection::reopen() {
+  open(params_);
+}
 
 bool Connection::serverAnswers() const {
   const QByteArray conninfo = QStringLiteral("host='%1' port=%2 connect_timeout=%3")
@@ -98,8 +106,7 @@ Result Connection::check(PGresult* result) {
   DbError error(detail.isEmpty() ? message : message + QLatin1Char('\n') + detail,
                 lost ? DbError::Kind::Connection : DbError::Kind::Server);
   error.withServerFields(field(result, PG_DIAG_SQLSTATE), detail, field(result, PG_DIAG_TABLE_NAME),
-                         field(result, PG_DIAG_COLUMN_NAME),
-                         field(result, PG_DIAG_CONSTRAINT_NAME));
+                         field(result, PG_DIAG_COLUMN_NAME), field(result, PG_DIAG_CONSTRAINT_NAME));
   PQclear(result);
   throw error;
 }
@@ -114,8 +121,8 @@ Result Connection::exec(const QString& sql, const QVariantList& params) {
     values[i] = isNull ? nullptr : texts[i].constData();
   }
   const QByteArray text = sql.toUtf8();
-  return check(PQexecParams(conn_, text.constData(), int(params.size()), nullptr, values.data(),
-                            nullptr, nullptr, 0));
+  return check(
+      PQexecParams(conn_, text.constData(), int(params.size()), nullptr, values.data(), nullptr, nullptr, 0));
 }
 
 Result Connection::execNamed(const QString& sql, const QVariantHash& params) {
@@ -156,8 +163,7 @@ void Connection::rollback() {
   if (depth_ == 0)
     exec(QStringLiteral("ROLLBACK"));
   else
-    execScript(QStringLiteral("ROLLBACK TO SAVEPOINT vareko_%1; RELEASE SAVEPOINT vareko_%1")
-                   .arg(depth_));
+    execScript(QStringLiteral("ROLLBACK TO SAVEPOINT vareko_%1; RELEASE SAVEPOINT vareko_%1").arg(depth_));
 }
 
 }  // namespace kit::data

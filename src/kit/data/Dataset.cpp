@@ -16,7 +16,9 @@ QString quoted(const QString& identifier) {
   return QLatin1Char('"') + s + QLatin1Char('"');
 }
 
-bool isText(const QVariant& v) { return v.typeId() == QMetaType::QString; }
+bool isText(const QVariant& v) {
+  return v.typeId() == QMetaType::QString;
+}
 
 // Whether assigning `b` over `a` changes nothing. NULL and empty text are the same value.
 bool sameValue(const QVariant& a, const QVariant& b) {
@@ -57,7 +59,9 @@ void Dataset::setParam(const QString& name, const QVariant& value) {
   params_.insert(name.toLower(), value);
 }
 
-QVariant Dataset::param(const QString& name) const { return params_.value(name.toLower()); }
+QVariant Dataset::param(const QString& name) const {
+  return params_.value(name.toLower());
+}
 
 QString Dataset::updateTable() const {
   if (!updateTable_.isEmpty()) return updateTable_;
@@ -147,7 +151,7 @@ bool Dataset::locate(const QString& field, const QVariant& value, LocateOptions 
   const QVariant wanted = asText ? QVariant() : converted(index, value);
   for (int row = 0; row < recordCount(); ++row) {
     const QVariant v = valueAt(row, index);
-    const bool hit = !asText                ? sameValue(v, wanted)
+    const bool hit = !asText              ? sameValue(v, wanted)
                      : options.partialKey ? v.toString().startsWith(wantedText, cs)
                                           : v.toString().compare(wantedText, cs) == 0;
     if (hit) {
@@ -169,8 +173,8 @@ int Dataset::fieldIndex(const QString& name) const {
 int Dataset::requireField(const QString& name) const {
   const int index = fieldIndex(name);
   if (index < 0)
-    throw DbError(QStringLiteral("A(z) %1 mező nem található a(z) %2 lekérdezésben.")
-                      .arg(name, displayName()));
+    throw DbError(
+        QStringLiteral("A(z) %1 mező nem található a(z) %2 lekérdezésben.").arg(name, displayName()));
   return index;
 }
 
@@ -196,8 +200,8 @@ QVariant Dataset::converted(int field, const QVariant& value) const {
   const QString text = fromText ? value.toString().trimmed() : QString();
   switch (type) {
     case QMetaType::QString: {
-      QString s = value.typeId() == QMetaType::QDate ? value.toDate().toString(Qt::ISODate)
-                                                      : value.toString();
+      QString s =
+          value.typeId() == QMetaType::QDate ? value.toDate().toString(Qt::ISODate) : value.toString();
       if (column.maxLength >= 0 && s.size() > column.maxLength) s.truncate(column.maxLength);
       return s;
     }
@@ -245,8 +249,8 @@ QVariant Dataset::converted(int field, const QVariant& value) const {
       if (value.typeId() == QMetaType::QDateTime) return value;
       if (value.typeId() == QMetaType::QDate) return value.toDate().startOfDay();
       if (fromText && text.isEmpty()) return null;
-      QDateTime dt = QDateTime::fromString(QString(text).replace(QLatin1Char(' '), QLatin1Char('T')),
-                                           Qt::ISODateWithMs);
+      QDateTime dt =
+          QDateTime::fromString(QString(text).replace(QLatin1Char(' '), QLatin1Char('T')), Qt::ISODateWithMs);
       if (!dt.isValid()) throw invalidValue(value.toString(), QStringLiteral("időpont"));
       return dt;
     }
@@ -266,7 +270,9 @@ void Dataset::setValue(const QString& field, const QVariant& value) {
   fieldChanged.run(*this, fields_[index].name);
 }
 
-bool Dataset::isModified() const { return changed_.contains(true); }
+bool Dataset::isModified() const {
+  return changed_.contains(true);
+}
 
 QStringList Dataset::modifiedFields() const {
   QStringList names;
@@ -341,7 +347,8 @@ void Dataset::postInsert() {
       values.append(buffer_[fieldIndex(column)]);
       places.append(QLatin1Char('$') + QString::number(values.size()));
     }
-    sql += QStringLiteral(" (%1) VALUES (%2)").arg(names.join(QLatin1Char(',')), places.join(QLatin1Char(',')));
+    sql +=
+        QStringLiteral(" (%1) VALUES (%2)").arg(names.join(QLatin1Char(',')), places.join(QLatin1Char(',')));
   }
   sql += QStringLiteral(" RETURNING *");
   storeReturnedRow(connection_.exec(sql, values));
@@ -363,8 +370,9 @@ void Dataset::postUpdate() {
                           .arg(values.size());
   const Result result = connection_.exec(sql, values);
   if (result.rowCount() == 0)
-    throw DbError(QStringLiteral("A sort időközben törölték az adatbázisból, a módosítás nem "
-                                 "rögzíthető. Frissítse a listát!"));
+    throw DbError(
+        QStringLiteral("A sort időközben törölték az adatbázisból, a módosítás nem "
+                       "rögzíthető. Frissítse a listát!"));
   storeReturnedRow(result);
 }
 
@@ -410,8 +418,8 @@ void Dataset::remove() {
   if (current_ < 0) return;
   beforeDelete.run(*this);
   const QVariant key = value(keyField());
-  connection_.exec(QStringLiteral("DELETE FROM %1 WHERE %2=$1").arg(quoted(updateTable()), quoted(keyField())),
-                   {key});
+  connection_.exec(
+      QStringLiteral("DELETE FROM %1 WHERE %2=$1").arg(quoted(updateTable()), quoted(keyField())), {key});
   const int row = current_;
   emit rowAboutToBeRemoved(row);
   rows_.erase(rows_.begin() + row);

@@ -55,7 +55,9 @@ class Dataset : public QObject {
   QString updateTable() const;
   // Its key column: "<table>_kod" unless set (a few code lists name their key otherwise).
   void setKeyField(const QString& field) { keyField_ = field.toLower(); }
-  QString keyField() const { return keyField_.isEmpty() ? updateTable() + QStringLiteral("_kod") : keyField_; }
+  QString keyField() const {
+    return keyField_.isEmpty() ? updateTable() + QStringLiteral("_kod") : keyField_;
+  }
 
   // --- Opening
   void open();
@@ -106,8 +108,8 @@ class Dataset : public QObject {
   void remove();
 
   // --- Events
-  Hooks<Dataset&> beforeOpen, afterOpen, afterScroll, beforePost, afterPost, beforeDelete,
-      afterDelete, afterCancel, onNewRecord;
+  Hooks<Dataset&> beforeOpen, afterOpen, afterScroll, beforePost, afterPost, beforeDelete, afterDelete,
+      afterCancel, onNewRecord;
   Hooks<Dataset&, const QString&> fieldChanged;  // after setValue changed a field
 
  signals:

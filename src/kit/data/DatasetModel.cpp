@@ -15,8 +15,7 @@ DatasetModel::DatasetModel(Dataset& dataset, QList<Column> columns, QObject* par
   connect(&dataset_, &Dataset::rowAboutToBeInserted, this,
           [this](int row) { beginInsertRows({}, row, row); });
   connect(&dataset_, &Dataset::rowInserted, this, [this] { endInsertRows(); });
-  connect(&dataset_, &Dataset::rowAboutToBeRemoved, this,
-          [this](int row) { beginRemoveRows({}, row, row); });
+  connect(&dataset_, &Dataset::rowAboutToBeRemoved, this, [this](int row) { beginRemoveRows({}, row, row); });
   connect(&dataset_, &Dataset::rowRemoved, this, [this] { endRemoveRows(); });
   const auto rowChanged = [this](int row) {
     if (row >= 0 && row < rowCount()) emit dataChanged(index(row, 0), index(row, columnCount() - 1));
@@ -61,7 +60,8 @@ QString DatasetModel::displayText(const QVariant& value) {
   if (value.isNull()) return {};
   switch (value.typeId()) {
     case QMetaType::QDate: return kit::text::dateAsText(value.toDate());
-    case QMetaType::Double: return QString::number(value.toDouble()).replace(QLatin1Char('.'), QLatin1Char(','));
+    case QMetaType::Double:
+      return QString::number(value.toDouble()).replace(QLatin1Char('.'), QLatin1Char(','));
     case QMetaType::Bool: return value.toBool() ? QStringLiteral("Igen") : QStringLiteral("Nem");
     default: return value.toString();
   }

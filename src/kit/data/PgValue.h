@@ -8,10 +8,9 @@ namespace kit::data {
 
 // PostgreSQL type OIDs the program maps to Qt types.
 namespace pgtype {
-constexpr unsigned Bool = 16, Bytea = 17, Char = 18, Name = 19, Int8 = 20, Int2 = 21, Int4 = 23,
-                   Text = 25, Oid = 26, Float4 = 700, Float8 = 701, Bpchar = 1042,
-                   Varchar = 1043, Date = 1082, Time = 1083, Timestamp = 1114,
-                   Timestamptz = 1184, Numeric = 1700;
+constexpr unsigned Bool = 16, Bytea = 17, Char = 18, Name = 19, Int8 = 20, Int2 = 21, Int4 = 23, Text = 25,
+                   Oid = 26, Float4 = 700, Float8 = 701, Bpchar = 1042, Varchar = 1043, Date = 1082,
+                   Time = 1083, Timestamp = 1114, Timestamptz = 1184, Numeric = 1700;
 }
 
 // The Qt type a column of the given PostgreSQL type is read as.

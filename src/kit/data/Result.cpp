@@ -14,17 +14,20 @@ Result::Result(pg_result* result) : res_(result, PQclear) {
     c.name = QString::fromUtf8(PQfname(result, i));
     c.typeOid = PQftype(result, i);
     const int mod = PQfmod(result, i);
-    if ((c.typeOid == pgtype::Varchar || c.typeOid == pgtype::Bpchar) && mod >= 4)
-      c.maxLength = mod - 4;
+    if ((c.typeOid == pgtype::Varchar || c.typeOid == pgtype::Bpchar) && mod >= 4) c.maxLength = mod - 4;
     c.tableOid = PQftable(result, i);
     c.tableColumn = PQftablecol(result, i);
     columns_.append(c);
   }
 }
 
-int Result::rowCount() const { return res_ ? PQntuples(res_.get()) : 0; }
+int Result::rowCount() const {
+  return res_ ? PQntuples(res_.get()) : 0;
+}
 
-int Result::columnCount() const { return int(columns_.size()); }
+int Result::columnCount() const {
+  return int(columns_.size());
+}
 
 int Result::columnIndex(const QString& name) const {
   for (int i = 0; i < columns_.size(); ++i)
@@ -39,8 +42,7 @@ bool Result::isNull(int row, int column) const {
 QVariant Result::value(int row, int column) const {
   const Column& c = columns_[column];
   if (isNull(row, column)) return QVariant(QMetaType(metaTypeOf(c.typeOid)));
-  return fromPgText(PQgetvalue(res_.get(), row, column), PQgetlength(res_.get(), row, column),
-                    c.typeOid);
+  return fromPgText(PQgetvalue(res_.get(), row, column), PQgetlength(res_.get(), row, column), c.typeOid);
 }
 
 QVariant Result::value(int row, const QString& column) const {

@@ -10,11 +10,11 @@ namespace kit::data {
 
 // Description of one column of a result.
 struct Column {
-  QString name;                // as the server names it (unquoted names are lower case)
-  unsigned typeOid = 0;        // PostgreSQL type
-  int maxLength = -1;          // declared length of a varchar(n) / char(n) column, else -1
-  unsigned tableOid = 0;       // table the column was read from, 0 for an expression
-  int tableColumn = 0;         // its position in that table
+  QString name;           // as the server names it (unquoted names are lower case)
+  unsigned typeOid = 0;   // PostgreSQL type
+  int maxLength = -1;     // declared length of a varchar(n) / char(n) column, else -1
+  unsigned tableOid = 0;  // table the column was read from, 0 for an expression
+  int tableColumn = 0;    // its position in that table
 };
 
 // The rows of one statement, owned jointly by whoever keeps a copy. Values are converted

@@ -3,8 +3,12 @@
 namespace kit::data {
 namespace {
 
-bool isNameStart(QChar c) { return c.isLetter() || c == QLatin1Char('_'); }
-bool isNameChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
+bool isNameStart(QChar c) {
+  return c.isLetter() || c == QLatin1Char('_');
+}
+bool isNameChar(QChar c) {
+  return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
 
 // Index just past a quoted run that starts at i with the quote character q ('' or "" inside
 // it stand for the quote itself).

@@ -8,8 +8,12 @@ std::optional<QDateTime>& fixedMoment() {
 }
 }  // namespace
 
-QDateTime Clock::now() { return fixedMoment() ? *fixedMoment() : QDateTime::currentDateTime(); }
+QDateTime Clock::now() {
+  return fixedMoment() ? *fixedMoment() : QDateTime::currentDateTime();
+}
 
-void Clock::setFixed(std::optional<QDateTime> moment) { fixedMoment() = std::move(moment); }
+void Clock::setFixed(std::optional<QDateTime> moment) {
+  fixedMoment() = std::move(moment);
+}
 
 }  // namespace kit::sys

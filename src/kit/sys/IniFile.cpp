@@ -77,7 +77,8 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     }
   // A new key goes after the section's last key, before any trailing blank lines.
   auto at = s->lines.end();
-  while (at != s->lines.begin() && std::prev(at)->key.isEmpty() && std::prev(at)->raw.trimmed().isEmpty()) --at;
+  while (at != s->lines.begin() && std::prev(at)->key.isEmpty() && std::prev(at)->raw.trimmed().isEmpty())
+    --at;
   s->lines.insert(at, Line{key, value, {}});
 }
 

@@ -17,7 +17,9 @@ QString& currentName() {
 
 }  // namespace
 
-QString Printers::pdfPrinterName() { return QStringLiteral("Vareko PDF nyomtató"); }
+QString Printers::pdfPrinterName() {
+  return QStringLiteral("Vareko PDF nyomtató");
+}
 
 QStringList Printers::installed() {
   if (replacedList()) return *replacedList();
@@ -32,9 +34,13 @@ QString Printers::systemDefault() {
   return name.isEmpty() ? pdfPrinterName() : name;
 }
 
-QString Printers::current() { return currentName(); }
+QString Printers::current() {
+  return currentName();
+}
 
-void Printers::setCurrent(const QString& name) { currentName() = name; }
+void Printers::setCurrent(const QString& name) {
+  currentName() = name;
+}
 
 void Printers::replaceInstalled(std::optional<QStringList> printers) {
   replacedList() = std::move(printers);

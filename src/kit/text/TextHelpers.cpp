@@ -24,7 +24,9 @@ QString pointNumberForSorting(const QString& number) {
   return result;
 }
 
-int countDots(const QString& text) { return int(text.count(QLatin1Char('.'))); }
+int countDots(const QString& text) {
+  return int(text.count(QLatin1Char('.')));
+}
 
 namespace {
 

@@ -35,6 +35,8 @@ MessageService& messages() {
   return installed() ? *installed() : standard;
 }
 
-void setMessageService(MessageService* service) { installed() = service; }
+void setMessageService(MessageService* service) {
+  installed() = service;
+}
 
 }  // namespace kit::ui

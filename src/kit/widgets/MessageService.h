@@ -5,8 +5,12 @@
 namespace kit::ui {
 
 // Titles of the program's message boxes.
-inline QString warningTitle() { return QStringLiteral("Figyelmeztetés a felhasználónak"); }
-inline QString warningTitleExclaimed() { return QStringLiteral("Figyelmeztetés a felhasználónak!"); }
+inline QString warningTitle() {
+  return QStringLiteral("Figyelmeztetés a felhasználónak");
+}
+inline QString warningTitleExclaimed() {
+  return QStringLiteral("Figyelmeztetés a felhasználónak!");
+}
 
 // Every message box of the program goes through the installed service, so that tests can
 // read the texts and answer the questions instead of a person.
