@@ -96,3 +96,16 @@ cluster_stop() {
   bin=$(pg_bindir)
   as_db_owner "$bin/pg_ctl" -D "$1" -m fast -w stop >/dev/null 2>&1 || true
 }
+
+# Starts a throwaway cluster in /tmp for tests and benchmarks, exports its address in
+# PGHOST/PGPORT/PGUSER, and removes it when the calling script exits.
+throwaway_cluster() {
+  VAREKO_THROWAWAY=$(mktemp -d /tmp/vareko-test.XXXXXX)
+  chmod 755 "$VAREKO_THROWAWAY"
+  trap 'cluster_stop "$VAREKO_THROWAWAY/data"; rm -rf "$VAREKO_THROWAWAY"' EXIT
+  local port
+  port=$(free_port 5450 5499)
+  say "starting a throwaway database server on port $port"
+  cluster_start "$VAREKO_THROWAWAY/data" "$port"
+  export PGHOST=127.0.0.1 PGPORT=$port PGUSER=vareko
+}

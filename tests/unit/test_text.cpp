@@ -13,8 +13,6 @@ class TestText : public QObject {
  private slots:
   void helpers_data();
   void helpers();
-  void columnLettersRange_data();
-  void columnLettersRange();
   void cp1250MatchesTheSystemConverter();
   void cp1250RoundTripsHungarian();
   void workstationTextDetection_data();
@@ -103,24 +101,8 @@ void TestText::helpers() {
   if (helper == "upper") actual = hungarianUpper(input);
   if (helper == "cap") actual = capitalisedWords(input);
   if (helper == "trimcap") actual = trimmedCapitalisedWords(input);
+  if (helper == "column") actual = columnLetters(input.toInt());
   QCOMPARE(actual, expected);
-}
-
-void TestText::columnLettersRange_data() {
-  QTest::addColumn<int>("column");
-  QTest::addColumn<QString>("letters");
-  const QList<std::pair<int, QString>> cases = {
-      {0, "A"},   {25, "Z"},   {26, "AA"},  {27, "AB"},  {51, "AZ"},  {52, "BA"},  {77, "BZ"},
-      {78, "CA"}, {103, "CZ"}, {104, "DA"}, {129, "DZ"}, {130, "EA"}, {155, "EZ"}, {-1, ""},
-  };
-  for (const auto& [column, letters] : cases)
-    QTest::newRow(qPrintable(QString::number(column))) << column << letters;
-}
-
-void TestText::columnLettersRange() {
-  QFETCH(int, column);
-  QFETCH(QString, letters);
-  QCOMPARE(columnLetters(column), letters);
 }
 
 // Every defined byte decodes as the C library's converter decodes it, and encodes back.
