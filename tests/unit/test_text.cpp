@@ -25,69 +25,48 @@ void TestText::helpers_data() {
   QTest::addColumn<QString>("input");
   QTest::addColumn<QString>("expected");
 
-  QTest::newRow("date") << "date"
-                        << "2013-05-07"
-                        << "2013. 05. 07.";
-  QTest::newRow("date, null") << "date"
-                              << ""
-                              << "";
-  QTest::newRow("point 1.2.10") << "point"
-                                << "1.2.10"
-                                << "01.02.10.";
-  QTest::newRow("point 3") << "point"
-                           << "3"
-                           << "03.";
-  QTest::newRow("point 12.1") << "point"
-                              << "12.1"
-                              << "12.01.";
-  QTest::newRow("point three digits kept") << "point"
-                                           << "1.100"
-                                           << "01.100.";
-  QTest::newRow("point with final dot") << "point"
-                                        << "2.3."
-                                        << "02.03.";
-  QTest::newRow("point empty") << "point"
-                               << ""
-                               << "";
-  QTest::newRow("dots none") << "dots"
-                             << "12"
-                             << "0";
-  QTest::newRow("dots three") << "dots"
-                              << "1.2.3."
-                              << "3";
-  QTest::newRow("upper ascii") << "upper"
-                               << "abc xyz 123"
-                               << "ABC XYZ 123";
-  QTest::newRow("upper Hungarian") << "upper"
-                                   << "árvíztűrő tükörfúrógép"
-                                   << "ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP";
-  QTest::newRow("upper keeps capitals") << "upper"
-                                        << "ÁRVÍZTŰRŐ"
-                                        << "ÁRVÍZTŰRŐ";
-  QTest::newRow("upper leaves foreign letters") << "upper"
-                                                << "äčł"
-                                                << "äčł";
-  QTest::newRow("upper Defence Forces") << "upper"
-                                        << "Magyar Honvédség 1. ezred"
-                                        << "MAGYAR HONVÉDSÉG 1. EZRED";
-  QTest::newRow("capitalised") << "cap"
-                               << "kiss-nagy éva"
-                               << "Kiss-Nagy Éva";
-  QTest::newRow("capitalised rest kept") << "cap"
-                                         << "mcDonald ödön"
-                                         << "McDonald Ödön";
-  QTest::newRow("capitalised keeps blanks") << "cap"
-                                            << " ügyes úr"
-                                            << " Ügyes Úr";
-  QTest::newRow("trimmed capitalised") << "trimcap"
-                                       << "  szabó ákos  "
-                                       << "Szabó Ákos";
-  QTest::newRow("trimmed capitalised empty") << "trimcap"
-                                             << ""
-                                             << "";
-  QTest::newRow("trimmed capitalised blanks only") << "trimcap"
-                                                   << "   "
-                                                   << "";
+  struct Example {
+    const char *tag, *helper, *input, *expected;
+  };
+  const Example examples[] = {
+      {"date", "date", "2013-05-07", "2013. 05. 07."},
+      {"date, null", "date", "", ""},
+      {"point 1.2.10", "point", "1.2.10", "01.02.10."},
+      {"point 3", "point", "3", "03."},
+      {"point 12.1", "point", "12.1", "12.01."},
+      {"point three digits kept", "point", "1.100", "01.100."},
+      {"point with final dot", "point", "2.3.", "02.03."},
+      {"point empty", "point", "", ""},
+      {"dots none", "dots", "12", "0"},
+      {"dots three", "dots", "1.2.3.", "3"},
+      {"upper ascii", "upper", "abc xyz 123", "ABC XYZ 123"},
+      {"upper Hungarian", "upper", "árvíztűrő tükörfúrógép", "ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP"},
+      {"upper keeps capitals", "upper", "ÁRVÍZTŰRŐ", "ÁRVÍZTŰRŐ"},
+      {"upper leaves foreign letters", "upper", "äčł", "äčł"},
+      {"upper Defence Forces", "upper", "Magyar Honvédség 1. ezred", "MAGYAR HONVÉDSÉG 1. EZRED"},
+      {"capitalised", "cap", "kiss-nagy éva", "Kiss-Nagy Éva"},
+      {"capitalised rest kept", "cap", "mcDonald ödön", "McDonald Ödön"},
+      {"capitalised keeps blanks", "cap", " ügyes úr", " Ügyes Úr"},
+      {"trimmed capitalised", "trimcap", "  szabó ákos  ", "Szabó Ákos"},
+      {"trimmed capitalised empty", "trimcap", "", ""},
+      {"trimmed capitalised blanks only", "trimcap", "   ", ""},
+      {"column 0", "column", "0", "A"},
+      {"column 25", "column", "25", "Z"},
+      {"column 26", "column", "26", "AA"},
+      {"column 27", "column", "27", "AB"},
+      {"column 51", "column", "51", "AZ"},
+      {"column 52", "column", "52", "BA"},
+      {"column 77", "column", "77", "BZ"},
+      {"column 78", "column", "78", "CA"},
+      {"column 103", "column", "103", "CZ"},
+      {"column 104", "column", "104", "DA"},
+      {"column 129", "column", "129", "DZ"},
+      {"column 130", "column", "130", "EA"},
+      {"column 155", "column", "155", "EZ"},
+      {"column negative", "column", "-1", ""},
+  };
+  for (const Example& e : examples)
+    QTest::newRow(e.tag) << QString(e.helper) << QString(e.input) << QString(e.expected);
 }
 
 void TestText::helpers() {
