@@ -65,9 +65,10 @@ free_port() {
   return 1
 }
 
-# cluster_start DATADIR PORT: creates the cluster on first use, then starts it on loopback.
+# cluster_start DATADIR PORT [SERVER OPTIONS]: creates the cluster on first use, then starts
+# it on loopback.
 cluster_start() {
-  local data=$1 port=$2 bin
+  local data=$1 port=$2 extra=${3:-} bin
   bin=$(pg_bindir)
   mkdir -p "$data"
   data=$(cd "$data" && pwd)
@@ -81,7 +82,7 @@ cluster_start() {
       { cat "$data/../initdb.log" >&2; return 1; }
   fi
   as_db_owner "$bin/pg_ctl" -D "$data" -l "$data/server.log" -w -t 60 \
-    -o "-p $port -k $data -c listen_addresses=127.0.0.1 -c fsync=off" start >/dev/null ||
+    -o "-p $port -k $data -c listen_addresses=127.0.0.1 $extra" start >/dev/null ||
     { cat "$data/server.log" >&2; return 1; }
 }
 
@@ -106,6 +107,7 @@ throwaway_cluster() {
   local port
   port=$(free_port 5450 5499)
   say "starting a throwaway database server on port $port"
-  cluster_start "$VAREKO_THROWAWAY/data" "$port"
+  # Nothing on it outlives the run, so it need not survive a power failure.
+  cluster_start "$VAREKO_THROWAWAY/data" "$port" "-c fsync=off -c synchronous_commit=off"
   export PGHOST=127.0.0.1 PGPORT=$port PGUSER=vareko
 }
