@@ -46,10 +46,10 @@ bool TDM::connectionParams(const Settings& settings, kit::data::ConnectionParams
 bool TDM::openSession() {
   ZConnection.close();
   SettingsFile::read(settings);
-  return connect();
+  return connectDatabase();
 }
 
-bool TDM::connect() {
+bool TDM::connectDatabase() {
   ZConnection.close();
   if (showHost) showHost(settings.host);
   kit::data::ConnectionParams params;

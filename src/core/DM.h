@@ -32,7 +32,7 @@ class TDM : public QObject {
   // adatbázishoz csatlakozni a program leáll!", sets connectionFailed and returns false.
   bool openSession();
   // Connects with the settings already in memory (no file read); same failure handling.
-  bool connect();
+  bool connectDatabase();
   // The connection parameters of the settings: the port text as an integer (false when it
   // is empty or not a number); the protocol text is not used.
   static bool connectionParams(const Settings& settings, kit::data::ConnectionParams* params);

@@ -101,6 +101,7 @@ void TestDataset::openBrowseAndLocate() {
   QVERIFY(!ds->locate("nev", "be", {.partialKey = true}));  // prefix search is case-sensitive
   QVERIFY(!ds->locate("nev", "Delta"));
   QCOMPARE(ds->currentRow(), 1);  // a miss leaves the current row
+  QVERIFY(!ds->locate("letszam", "negyven"));
   QVERIFY(ds->locate("letszam", "40"));
   QCOMPARE(ds->text("nev"), QString("Gamma Zrt."));
   ds->last();

@@ -148,7 +148,14 @@ bool Dataset::locate(const QString& field, const QVariant& value, LocateOptions 
   const Qt::CaseSensitivity cs = options.caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive;
   const bool asText = options.caseInsensitive || options.partialKey;
   const QString wantedText = value.toString();
-  const QVariant wanted = asText ? QVariant() : converted(index, value);
+  QVariant wanted;
+  if (!asText) {
+    try {
+      wanted = converted(index, value);
+    } catch (const DbError&) {
+      return false;  // a value the column cannot hold is in no row
+    }
+  }
   for (int row = 0; row < recordCount(); ++row) {
     const QVariant v = valueAt(row, index);
     const bool hit = !asText              ? sameValue(v, wanted)
