@@ -17,7 +17,6 @@ TDM::TDM(QObject* parent) : QObject(parent) {
     auto dataset = std::make_unique<Dataset>(ZConnection, shared.name, this);
     dataset->sqlLines() = sqlLinesOf(shared);
     dataset->setUpdateTable(shared.table);
-    if (!shared.keyField.isEmpty()) dataset->setKeyField(shared.keyField);
     if (shared.stamped) stampBeforePost(*dataset);
     byName_.insert(shared.name.toLower(), dataset.get());
     queries_.push_back(std::move(dataset));
@@ -153,6 +152,28 @@ void TDM::applyPageClause(QStringList& lines, int pageIndex, bool pagingOff, int
 
 void TDM::pageClause(Dataset& dataset, int pageIndex, bool pagingOff) const {
   applyPageClause(dataset.sqlLines(), pageIndex, pagingOff, settings.rowsPerPage());
+}
+
+void TDM::readCatalogue() {
+  // Tables and views of the schema public with the first column of their primary key.
+  const auto result = ZConnection.exec(QStringLiteral(
+      "select c.relname, a.attname from pg_class c join pg_namespace n on n.oid = c.relnamespace "
+      "left join pg_index i on i.indrelid = c.oid and i.indisprimary "
+      "left join pg_attribute a on a.attrelid = c.oid and a.attnum = i.indkey[0] "
+      "where n.nspname = 'public' and c.relkind in ('r', 'p', 'v', 'm', 'f')"));
+  QSet<QString> tables;
+  QHash<QString, QString> keys;
+  for (int row = 0; row < result.rowCount(); ++row) {
+    const QString table = result.value(row, 0).toString();
+    tables.insert(table);
+    if (!result.isNull(row, 1)) keys.insert(table, result.value(row, 1).toString());
+  }
+  catalogue_ = std::move(tables);
+  ZConnection.setKeyColumns(std::move(keys));
+}
+
+bool TDM::tableExistsInCatalogue(const QString& table) const {
+  return catalogue_ && catalogue_->contains(table);
 }
 
 bool TDM::tableExists(const QString& table) {

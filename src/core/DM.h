@@ -2,8 +2,10 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "Settings.h"
@@ -72,8 +74,13 @@ class TDM : public QObject {
   void pageClause(kit::data::Dataset& dataset, int pageIndex, bool pagingOff) const;
   static void applyPageClause(QStringList& lines, int pageIndex, bool pagingOff, int rowsPerPage);
 
-  // Whether a table of that exact name exists in the schema public.
+  // Whether a table of that exact name exists in the schema public (one query).
   bool tableExists(const QString& table);
+  // Reads the names and key columns of all tables of the schema public in one statement:
+  // the keys go to the connection (datasets post by them), the names answer
+  // tableExistsInCatalogue() until the next read.
+  void readCatalogue();
+  bool tableExistsInCatalogue(const QString& table) const;
 
   // Town of a postal code and postal code of a town from fixdata_helyseg; empty when unknown.
   QString townOfPostalCode(const QString& postalCode);
@@ -86,6 +93,7 @@ class TDM : public QObject {
  private:
   std::vector<std::unique_ptr<kit::data::Dataset>> queries_;
   QHash<QString, kit::data::Dataset*> byName_;  // lower-case name
+  std::optional<QSet<QString>> catalogue_;
 };
 
 // The process-wide data module, created at start-up.

@@ -139,9 +139,6 @@ std::vector<SharedQuery> build() {
   add(list, QStringLiteral("kockazat_ertekelesexpozicio"),
       QStringLiteral("(kockazat_ertekelesexpozicio_tkod=:tkod) and (kockazat_ertekelesexpozicio_okod=:okod)"),
       QStringLiteral("sorszamszov"), true);
-  // The settlement list names its key after the settlement, not after the table.
-  for (SharedQuery& q : list)
-    if (q.table == QLatin1String("fixdata_helyseg")) q.keyField = QStringLiteral("helyseg_kod");
   return list;
 }
 

@@ -8,12 +8,11 @@ namespace core {
 
 // One shared query of the data module: all columns of one table, with its filter and order.
 struct SharedQuery {
-  QString name;           // "ZQueryPartner"
-  QString table;          // "partner"
-  QString where;          // condition after "where", or empty
-  QString orderBy;        // columns after "order by", or empty
-  bool stamped;           // runs the audit stamp before each post
-  QString keyField = {};  // key column when it is not "<table>_kod"
+  QString name;     // "ZQueryPartner"
+  QString table;    // "partner"
+  QString where;    // condition after "where", or empty
+  QString orderBy;  // columns after "order by", or empty
+  bool stamped;     // runs the audit stamp before each post
 };
 
 // Every shared query of the data module, in the order they are declared.

@@ -217,6 +217,17 @@ void TestDM::tableExists() {
   QVERIFY(!dm_->tableExists("nincs_ilyen"));
   QVERIFY(!dm_->tableExists(""));
   QVERIFY(!dm_->tableExists("tables"));  // other schemas do not count
+
+  // The catalogue read answers the same for all tables at once, and knows their keys.
+  dm_->ZConnection.resetRoundTrips();
+  dm_->readCatalogue();
+  QCOMPARE(dm_->ZConnection.roundTrips(), 1);
+  for (const char* name : {"partner", "Partner", "nincs_ilyen", "", "tables", "fixdata_helyseg"})
+    QCOMPARE(dm_->tableExistsInCatalogue(name), dm_->tableExists(name));
+  QCOMPARE(dm_->ZConnection.keyColumnOf("fixdata_helyseg"), QString("helyseg_kod"));
+  Dataset towns(dm_->ZConnection);
+  towns.setSql("select *\nfrom fixdata_helyseg");
+  QCOMPARE(towns.keyField(), QString("helyseg_kod"));
 }
 
 void TestDM::settlementLookups() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QVariantHash>
 #include <QVariantList>
@@ -60,6 +61,11 @@ class Connection {
   qint64 roundTrips() const { return roundTrips_; }
   void resetRoundTrips() { roundTrips_ = 0; }
 
+  // Key columns of the schema's tables, as the data module read them from the catalogue;
+  // datasets post by them. Empty text for a table not known.
+  void setKeyColumns(QHash<QString, QString> keys) { keys_ = std::move(keys); }
+  QString keyColumnOf(const QString& table) const { return keys_.value(table); }
+
   pg_conn* handle() const { return conn_; }
 
  private:
@@ -69,6 +75,7 @@ class Connection {
   ConnectionParams params_;
   int depth_ = 0;
   qint64 roundTrips_ = 0;
+  QHash<QString, QString> keys_;
 };
 
 }  // namespace kit::data

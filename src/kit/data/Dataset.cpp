@@ -71,6 +71,13 @@ QString Dataset::updateTable() const {
   return match.hasMatch() ? match.captured(1).toLower() : QString();
 }
 
+QString Dataset::keyField() const {
+  if (!keyField_.isEmpty()) return keyField_;
+  const QString table = updateTable();
+  const QString known = connection_.keyColumnOf(table);
+  return known.isEmpty() ? table + QStringLiteral("_kod") : known;
+}
+
 // ---------------------------------------------------------------- opening
 
 void Dataset::open() {

@@ -53,11 +53,10 @@ class Dataset : public QObject {
   // The table post() writes to: set explicitly, or the first table after "from".
   void setUpdateTable(const QString& table) { updateTable_ = table.toLower(); }
   QString updateTable() const;
-  // Its key column: "<table>_kod" unless set (a few code lists name their key otherwise).
+  // Its key column: as set, else the table's key as the connection knows it from the
+  // catalogue, else "<table>_kod" (the rule most tables follow).
   void setKeyField(const QString& field) { keyField_ = field.toLower(); }
-  QString keyField() const {
-    return keyField_.isEmpty() ? updateTable() + QStringLiteral("_kod") : keyField_;
-  }
+  QString keyField() const;
 
   // --- Opening
   void open();
