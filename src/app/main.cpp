@@ -1,29 +1,48 @@
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMainWindow>
 
-#include "core/DM.h"
+#include "core/Program.h"
+#include "core/ProgramVersion.h"
 
-// Start-up: the data module reads the settings file and connects; a failed connection ends
-// the program after its message.
+namespace {
+
+// Stands in for the main window until the session windows exist: shows the connection and
+// ends the program in order when closed.
+class MainWindow : public QMainWindow {
+ public:
+  explicit MainWindow(core::Program& program) : program_(program) {
+    setWindowTitle(QStringLiteral("Vareko ") + core::programVersionText());
+    const auto& s = program.dm().settings;
+    auto* status = new QLabel(QStringLiteral("Kapcsolódva: %1:%2 / %3").arg(s.host, s.port, s.database));
+    status->setAlignment(Qt::AlignCenter);
+    setCentralWidget(status);
+    resize(1024, 700);
+  }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    program_.shutdown();
+    event->accept();
+  }
+
+ private:
+  core::Program& program_;
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vareko"));
 
-  core::TDM dataModule;
-  core::DM = &dataModule;
-  if (!dataModule.openSession()) return 1;
-
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("Vareko"));
-  auto* status =
-      new QLabel(QStringLiteral("Kapcsolódva: %1:%2 / %3")
-                     .arg(dataModule.settings.host, dataModule.settings.port, dataModule.settings.database));
-  status->setAlignment(Qt::AlignCenter);
-  window.setCentralWidget(status);
-  window.resize(1024, 700);
-  window.show();
-  const int code = app.exec();
-  core::DM = nullptr;
-  return code;
+  std::unique_ptr<MainWindow> mainWindow;
+  core::Program program({.createWindows = [&](core::Program& p) {
+    mainWindow = std::make_unique<MainWindow>(p);
+    p.windowStep();
+  }});
+  if (const int code = program.start()) return code;
+  mainWindow->show();
+  return app.exec();
 }
