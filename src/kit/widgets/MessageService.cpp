@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 
 namespace kit::ui {
 namespace {
@@ -23,6 +24,20 @@ class MessageBoxService : public MessageService {
   }
 };
 
+// With VAREKO_MESSAGES=stderr the program writes its messages to the standard error stream
+// and answers every question with no, so that it can run unattended (scripts, tests of the
+// whole executable).
+class StandardErrorService : public MessageService {
+ public:
+  void warning(const QString& text, const QString& title) override {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+  }
+  bool question(const QString& text, const QString& title) override {
+    std::fprintf(stderr, "%s: %s [Nem]\n", qPrintable(title), qPrintable(text));
+    return false;
+  }
+};
+
 MessageService*& installed() {
   static MessageService* service = nullptr;
   return service;
@@ -31,8 +46,12 @@ MessageService*& installed() {
 }  // namespace
 
 MessageService& messages() {
-  static MessageBoxService standard;
-  return installed() ? *installed() : standard;
+  if (installed()) return *installed();
+  static MessageBoxService boxes;
+  static StandardErrorService standardError;
+  static const bool toStandardError = qEnvironmentVariable("VAREKO_MESSAGES") == QLatin1String("stderr");
+  if (toStandardError) return standardError;
+  return boxes;
 }
 
 void setMessageService(MessageService* service) {
