@@ -1,0 +1,15 @@
+-- fixdata_serules_tipusa: ESAW code list of the 2013 accident form: type of injury
+-- Two-level tree: szulo "0" or "1" starts a top node ("1" is a group
+-- that cannot be chosen), every other row hangs under the last top node. Ships empty.
+CREATE TABLE fixdata_serules_tipusa (
+  fixdata_serules_tipusa_kod serial PRIMARY KEY,  -- list order
+  kod varchar(2),  -- code
+  megnevezes varchar(150),  -- name
+  szulo varchar(1),  -- "0" top node, "1" group node, else a child
+  c_userid varchar(20),
+  c_date date,
+  c_time varchar(10),
+  m_userid varchar(20),
+  m_date date,
+  m_time varchar(10)
+);
