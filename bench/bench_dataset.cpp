@@ -73,10 +73,12 @@ void run(const char* title, const ConnectionParams& params) {
   bool pagingOff = false;
   partners.beforeOpen.add([&](Dataset& d) { dm.pageClause(d, page, pagingOff); });
 
-  report("open paged list (count + first page)", measure(dm.ZConnection, repeats, [&] {
-           partners.open();
-           dm.rowCount(partners);
-         }),
+  report("open paged list (count + first page)",
+         measure(dm.ZConnection, repeats,
+                 [&] {
+                   partners.open();
+                   dm.rowCount(partners);
+                 }),
          baseline);
   page = 1000;
   report("turn to page 1001 (offset 50 000)", measure(dm.ZConnection, repeats, [&] { partners.open(); }),
@@ -84,11 +86,13 @@ void run(const char* title, const ConnectionParams& params) {
   page = 0;
   partners.open();
   int saved = 0;
-  report("save a changed row", measure(dm.ZConnection, repeats, [&] {
-           partners.edit();
-           partners.setValue("megjegyzes", QString("mentés %1").arg(++saved));
-           partners.post();
-         }),
+  report("save a changed row",
+         measure(dm.ZConnection, repeats,
+                 [&] {
+                   partners.edit();
+                   partners.setValue("megjegyzes", QString("mentés %1").arg(++saved));
+                   partners.post();
+                 }),
          baseline);
 
   pagingOff = true;
@@ -115,8 +119,12 @@ bool waitForPort(int port) {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  ConnectionParams admin{qEnvironmentVariable("PGHOST", "127.0.0.1"), qEnvironmentVariableIntValue("PGPORT"),
-                         "postgres", qEnvironmentVariable("PGUSER", "vareko"), {}, 10};
+  ConnectionParams admin{qEnvironmentVariable("PGHOST", "127.0.0.1"),
+                         qEnvironmentVariableIntValue("PGPORT"),
+                         "postgres",
+                         qEnvironmentVariable("PGUSER", "vareko"),
+                         {},
+                         10};
   if (admin.port == 0) {
     std::fprintf(stderr, "no database server: run scripts/bench\n");
     return 1;

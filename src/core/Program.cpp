@@ -49,11 +49,6 @@ int Program::start() {
                             [this](const QString& script) { splash_->setUpgradeScript(script); }});
   schema.runCreation();
   schema.runUpgrade(programVersion());
-  // The schema may have changed: the data module learns its tables and keys once more.
-  try {
-    dm_->readCatalogue();
-  } catch (const kit::data::DbError&) {
-  }
   if (!dm_->ZConnection.isOpen()) return 1;
 
   if (hooks_.createWindows) hooks_.createWindows(*this);

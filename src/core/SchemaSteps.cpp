@@ -141,6 +141,13 @@ void SchemaSteps::runUpgrade(const QString& programVersion) {
     call(progress_.upgradePosition, i + 1);
   }
   applied.close();
+  // Upgrade steps may have added tables: the data module learns the tables and keys again.
+  if (!scriptsRun_.isEmpty()) {
+    try {
+      dm_.readCatalogue();
+    } catch (const kit::data::DbError&) {
+    }
+  }
 
   try {
     owner.first();

@@ -25,6 +25,7 @@ struct SchemaProgress {
 //    SQLUpdate/Update.ini not yet recorded in `verzio` (a recorded name that begins with the
 //    line counts) runs in a transaction of its own and is recorded, failed or not, so that it
 //    is never tried again; then the owner row receives the program version.
+// Both keep the data module's catalogue (tables and their keys) up to date.
 // Blank lines are skipped and lines are trimmed (a list saved with Windows line ends or
 // trailing blanks means the same files).
 class SchemaSteps {

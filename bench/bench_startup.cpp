@@ -1,0 +1,114 @@
+// Start-up against an up-to-date database: connect, the creation check of every table of
+// SQL/Create.ini and the upgrade check, as the program does at every start. Printed with its
+// round trips against a bare connect-and-one-query baseline, directly and over a slow link
+// (the latency proxy, 25 ms each way).
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTcpSocket>
+#include <QThread>
+#include <cstdio>
+
+#include "core/DM.h"
+#include "core/ProgramVersion.h"
+#include "core/SchemaSteps.h"
+#include "kit/data/DbError.h"
+#include "kit/sys/ProgramFolder.h"
+
+using kit::data::Connection;
+using kit::data::ConnectionParams;
+
+namespace {
+
+void run(const char* title, const ConnectionParams& params) {
+  const int repeats = 5;
+  QElapsedTimer timer;
+  timer.start();
+  for (int i = 0; i < repeats; ++i) {
+    Connection c;
+    c.open(params);
+    c.exec("select 1");
+  }
+  const double baseline = double(timer.nsecsElapsed()) / 1e6 / repeats;
+
+  qint64 roundTrips = 0;
+  timer.restart();
+  for (int i = 0; i < repeats; ++i) {
+    core::TDM dm;
+    dm.ZConnection.open(params);
+    core::SchemaSteps steps(dm);
+    steps.runCreation();
+    steps.runUpgrade(core::programVersion());
+    roundTrips = dm.ZConnection.roundTrips();
+  }
+  const double startup = double(timer.nsecsElapsed()) / 1e6 / repeats;
+  std::printf("%s\n", title);
+  std::printf("  %-46s %9.2f ms  %3d round trips\n", "baseline: connect + one query", baseline, 1);
+  std::printf("  %-46s %9.2f ms  %3lld round trips  %5.2fx baseline\n", "start-up: connect + schema check",
+              startup, roundTrips, startup / baseline);
+}
+
+bool waitForPort(int port) {
+  for (int i = 0; i < 50; ++i) {
+    QTcpSocket s;
+    s.connectToHost("127.0.0.1", quint16(port));
+    if (s.waitForConnected(100)) return true;
+    QThread::msleep(100);
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  ConnectionParams admin{qEnvironmentVariable("PGHOST", "127.0.0.1"),
+                         qEnvironmentVariableIntValue("PGPORT"),
+                         "postgres",
+                         qEnvironmentVariable("PGUSER", "vareko"),
+                         {},
+                         10};
+  if (admin.port == 0) {
+    std::fprintf(stderr, "no database server: run scripts/bench\n");
+    return 1;
+  }
+  kit::sys::setProgramFolder(QCoreApplication::applicationDirPath() + "/../bin");
+  ConnectionParams params = admin;
+  params.database = QString("bench_startup_%1").arg(QCoreApplication::applicationPid());
+  try {
+    Connection setup;
+    setup.open(admin);
+    setup.exec(QString("CREATE DATABASE %1 TEMPLATE template0 ENCODING 'UTF8'").arg(params.database));
+    {
+      core::TDM dm;  // the first start builds the schema
+      dm.ZConnection.open(params);
+      core::SchemaSteps steps(dm);
+      QElapsedTimer timer;
+      timer.start();
+      steps.runCreation();
+      steps.runUpgrade(core::programVersion());
+      std::printf("first start on an empty database: %d scripts, %.0f ms\n", int(steps.scriptsRun().size()),
+                  double(timer.nsecsElapsed()) / 1e6);
+    }
+    run("Direct connection", params);
+
+    const QString proxy = qEnvironmentVariable("VAREKO_LATENCY_PROXY");
+    if (!proxy.isEmpty()) {
+      const int listen = admin.port + 1001;
+      QProcess p;
+      p.start(proxy, {QString::number(listen), QString::number(admin.port), "25", "600"});
+      if (p.waitForStarted() && waitForPort(listen)) {
+        ConnectionParams slow = params;
+        slow.port = listen;
+        run("Through the latency proxy (25 ms each way)", slow);
+      }
+      p.kill();
+      p.waitForFinished();
+    }
+    setup.exec(QString("DROP DATABASE %1 WITH (FORCE)").arg(params.database));
+  } catch (const kit::data::DbError& e) {
+    std::fprintf(stderr, "%s\n", qPrintable(e.message()));
+    return 1;
+  }
+  return 0;
+}
