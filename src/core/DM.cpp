@@ -1,5 +1,6 @@
 #include "DM.h"
 
+#include "DMFormEnvironment.h"
 #include "SettingsFile.h"
 #include "SharedQueries.h"
 #include "kit/data/DbError.h"
@@ -21,10 +22,14 @@ TDM::TDM(QObject* parent) : QObject(parent) {
     byName_.insert(shared.name.toLower(), dataset.get());
     queries_.push_back(std::move(dataset));
   }
+  formEnvironment_ = std::make_unique<DMFormEnvironment>(*this);
+  kit::forms::setFormEnvironment(formEnvironment_.get());
 }
 
 TDM::~TDM() {
   if (DM == this) DM = nullptr;
+  if (kit::forms::installedFormEnvironment() == formEnvironment_.get())
+    kit::forms::setFormEnvironment(nullptr);
 }
 
 // ---------------------------------------------------------------- session
@@ -78,6 +83,13 @@ QStringList TDM::queryNames() const {
   QStringList names;
   for (const auto& q : queries_) names.append(q->name());
   return names;
+}
+
+bool TDM::positionCurrentUser() {
+  Dataset& user = ZQueryUser();
+  if (!user.isOpen()) user.open();
+  return !currentUser.isEmpty() &&
+         user.locate(QStringLiteral("felhasznalo"), currentUser, {.caseInsensitive = true});
 }
 
 // ---------------------------------------------------------------- services

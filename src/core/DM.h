@@ -11,6 +11,7 @@
 #include "Settings.h"
 #include "kit/data/Connection.h"
 #include "kit/data/Dataset.h"
+#include "kit/forms/FormEnvironment.h"
 
 namespace core {
 
@@ -54,6 +55,9 @@ class TDM : public QObject {
   kit::data::Dataset& ZQueryPartner() const { return *query(QStringLiteral("ZQueryPartner")); }
   kit::data::Dataset& ZQueryTelephely() const { return *query(QStringLiteral("ZQueryTelephely")); }
   QStringList queryNames() const;
+  // Positions ZQueryUser on the current user's row (login name compared case-insensitively),
+  // opening it when needed; false when there is no such row.
+  bool positionCurrentUser();
 
   // --- Services
   // Fills the audit columns of the row about to be posted: m_userid, m_date, m_time for a
@@ -94,6 +98,7 @@ class TDM : public QObject {
   std::vector<std::unique_ptr<kit::data::Dataset>> queries_;
   QHash<QString, kit::data::Dataset*> byName_;  // lower-case name
   std::optional<QSet<QString>> catalogue_;
+  std::unique_ptr<kit::forms::FormEnvironment> formEnvironment_;
 };
 
 // The process-wide data module, created at start-up.

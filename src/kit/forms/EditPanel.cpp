@@ -114,7 +114,9 @@ QWidget* EditPanel::control(const QString& column) const {
   return nullptr;
 }
 
-QWidget* EditPanel::firstControl() const { return controls_.empty() ? nullptr : controls_.front(); }
+QWidget* EditPanel::firstControl() const {
+  return controls_.empty() ? nullptr : controls_.front();
+}
 
 bool EditPanel::checkRequired() {
   // The columns in the dataset's order, as the row holds them.

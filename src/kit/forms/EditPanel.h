@@ -13,16 +13,16 @@ namespace kit::forms {
 // One field of a window: its caption, its column and how it is edited.
 struct FieldSpec {
   enum class Kind {
-    Edit,         // one line of text
-    Name,         // a person's name: trimmed and capitalised when left
-    Memo,         // several lines
-    Check,        // a boolean
-    ComboText,    // a choice stored as the whole item text
-    ComboIndex,   // a choice stored as its position
-    Date,         // a date
+    Edit,        // one line of text
+    Name,        // a person's name: trimmed and capitalised when left
+    Memo,        // several lines
+    Check,       // a boolean
+    ComboText,   // a choice stored as the whole item text
+    ComboIndex,  // a choice stored as its position
+    Date,        // a date
   };
-  QString caption;            // "Név:"
-  QString column;             // "nev"
+  QString caption;  // "Név:"
+  QString column;   // "nev"
   Kind kind = Kind::Edit;
   bool required = false;      // checked before saving
   QString mask = {};          // edit mask, e.g. "(99)999-99-99"

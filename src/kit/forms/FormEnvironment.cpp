@@ -15,6 +15,12 @@ FormEnvironment& formEnvironment() {
   return *installed();
 }
 
-void setFormEnvironment(FormEnvironment* environment) { installed() = environment; }
+FormEnvironment* installedFormEnvironment() {
+  return installed();
+}
+
+void setFormEnvironment(FormEnvironment* environment) {
+  installed() = environment;
+}
 
 }  // namespace kit::forms

@@ -35,7 +35,9 @@ class FormEnvironment {
   virtual bool hasRight(const QString& right) = 0;
 };
 
+// The installed environment; throws std::logic_error when there is none.
 FormEnvironment& formEnvironment();
+FormEnvironment* installedFormEnvironment();
 void setFormEnvironment(FormEnvironment* environment);
 
 }  // namespace kit::forms

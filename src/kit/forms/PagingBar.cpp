@@ -77,9 +77,8 @@ PagingBar::PagingBar(Dataset& list, QWidget* parent) : QWidget(parent), list_(li
   connect(ButtonLimitOff, &QPushButton::clicked, this, [this] { switchPagingOff(); });
   connect(ButtonLimitOn, &QPushButton::clicked, this, [this] { switchPagingOn(); });
 
-  list_.beforeOpen.add([this](Dataset& d) {
-    formEnvironment().pageClause(d, page_ - 1, formEnvironment().pagingOff());
-  });
+  list_.beforeOpen.add(
+      [this](Dataset& d) { formEnvironment().pageClause(d, page_ - 1, formEnvironment().pagingOff()); });
   list_.afterOpen.add([this](Dataset&) { recount(); });
 }
 
@@ -115,7 +114,8 @@ void PagingBar::recount() {
 void PagingBar::reopenKeepingRow() {
   if (mayReopen && !mayReopen()) return;
   QVariant key;
-  if (list_.isOpen() && list_.currentRow() >= 0 && list_.hasField(list_.keyField())) key = list_.value(list_.keyField());
+  if (list_.isOpen() && list_.currentRow() >= 0 && list_.hasField(list_.keyField()))
+    key = list_.value(list_.keyField());
   try {
     list_.open();
     if (!key.isNull()) list_.locate(list_.keyField(), key);

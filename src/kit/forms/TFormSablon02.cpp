@@ -63,6 +63,7 @@ TFormSablon02::TFormSablon02(QWidget* parent) : QDialog(parent) {
   auto* bar = new QHBoxLayout(DBNavPanel);
   bar->setContentsMargins(8, 6, 8, 6);
   bar->addStretch(1);
+  bar->addStretch(1);  // the commands go between the two, centred
   ButtonNew = addCommand(QStringLiteral("Új tétel <Insert>"), "ButtonNew");
   ButtonPost = addCommand(QStringLiteral("Rögzítés <F2>"), "ButtonPost");
   ButtonDelete = addCommand(QStringLiteral("Törlés <Delete>"), "ButtonDelete");
@@ -70,7 +71,6 @@ TFormSablon02::TFormSablon02(QWidget* parent) : QDialog(parent) {
   ButtonPrint = addCommand(QStringLiteral("Nyomtatás <F5>"), "ButtonPrint");
   ButtonHelp = addCommand(QStringLiteral("Súgó"), "ButtonHelp");
   ButtonRefresh = addCommand(QStringLiteral("Tábla frissítése"), "ButtonRefresh");
-  bar->addStretch(1);
   connect(ButtonNew, &QPushButton::clicked, this, [this] { commandNew(); });
   connect(ButtonPost, &QPushButton::clicked, this, [this] { commandPost(); });
   connect(ButtonDelete, &QPushButton::clicked, this, [this] { commandDelete(); });

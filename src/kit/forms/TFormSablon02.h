@@ -57,11 +57,11 @@ class TFormSablon02 : public QDialog {
   QWidget* PanelClient = nullptr;
   kit::ui::DBGrid* DBGrid = nullptr;
   QWidget* DBNavPanel = nullptr;
-  QPushButton* ButtonNew = nullptr;      // "Új tétel <Insert>"
-  QPushButton* ButtonPost = nullptr;     // "Rögzítés <F2>"
-  QPushButton* ButtonDelete = nullptr;   // "Törlés <Delete>"
-  QPushButton* ButtonCancel = nullptr;   // "Visszavonás <Esc>"
-  QPushButton* ButtonPrint = nullptr;    // "Nyomtatás <F5>"
+  QPushButton* ButtonNew = nullptr;     // "Új tétel <Insert>"
+  QPushButton* ButtonPost = nullptr;    // "Rögzítés <F2>"
+  QPushButton* ButtonDelete = nullptr;  // "Törlés <Delete>"
+  QPushButton* ButtonCancel = nullptr;  // "Visszavonás <Esc>"
+  QPushButton* ButtonPrint = nullptr;   // "Nyomtatás <F5>"
   QPushButton* ButtonHelp = nullptr;
   QPushButton* ButtonRefresh = nullptr;  // "Tábla frissítése"
   QFrame* PanelFind = nullptr;

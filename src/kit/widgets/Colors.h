@@ -12,6 +12,8 @@ inline QColor fromSettingsColor(int value) {
 }
 
 // The colour of a filled date field (0x00BFC197).
-inline QColor filledDateColor() { return fromSettingsColor(12566935); }
+inline QColor filledDateColor() {
+  return fromSettingsColor(12566935);
+}
 
 }  // namespace kit::ui

@@ -14,6 +14,7 @@ using kit::data::Dataset;
 DBDateEdit::DBDateEdit(Dataset& dataset, const QString& field, QWidget* parent) : QLineEdit(parent) {
   setInputMask(QStringLiteral("9999.99.99.;_"));
   binding_ = new FieldBinding(this, dataset, field, [this](const QVariant& v) { show(v); });
+  binding_->refresh();
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
     const QDate date = QDate::fromString(text, QStringLiteral("yyyy.MM.dd."));
     if (date.isValid()) binding_->write(date);

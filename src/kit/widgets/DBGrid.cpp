@@ -62,7 +62,8 @@ void DBGrid::setColors(const QColor& background, const QColor& title) {
     style += QStringLiteral("QTableView { background-color: %1; selection-background-color: #1f4e79; }")
                  .arg(background.name());
   if (title.isValid())
-    style += QStringLiteral(" QHeaderView::section { background-color: %1; padding: 3px; border: 1px solid #b0b0b0; }")
+    style += QStringLiteral(
+                 " QHeaderView::section { background-color: %1; padding: 3px; border: 1px solid #b0b0b0; }")
                  .arg(title.name());
   setStyleSheet(style);
 }
@@ -104,9 +105,7 @@ void DBGrid::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_F4:
     case Qt::Key_F5:
     case Qt::Key_F6:
-    case Qt::Key_F9:
-      event->ignore();
-      return;
+    case Qt::Key_F9: event->ignore(); return;
     default: QTableView::keyPressEvent(event);
   }
 }

@@ -12,7 +12,8 @@ namespace kit::ui {
 class DBGrid : public QTableView {
   Q_OBJECT
  public:
-  DBGrid(kit::data::Dataset& dataset, QList<kit::data::DatasetModel::Column> columns, QWidget* parent = nullptr);
+  DBGrid(kit::data::Dataset& dataset, QList<kit::data::DatasetModel::Column> columns,
+         QWidget* parent = nullptr);
 
   kit::data::Dataset& dataset() const { return dataset_; }
   kit::data::DatasetModel& datasetModel() const { return *model_; }

@@ -10,6 +10,7 @@ using kit::data::Dataset;
 
 DBEdit::DBEdit(Dataset& dataset, const QString& field, QWidget* parent) : QLineEdit(parent) {
   binding_ = new FieldBinding(this, dataset, field, [this](const QVariant& v) { show(v); });
+  binding_->refresh();
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
     // A masked field with nothing but its literals in it is empty.
     const bool empty = !inputMask().isEmpty() &&
@@ -48,7 +49,9 @@ QString DBEdit::toInputMask(const QString& mask) {
   return out + QStringLiteral(";_");
 }
 
-void DBEdit::setEditMask(const QString& mask) { setInputMask(mask.isEmpty() ? QString() : toInputMask(mask)); }
+void DBEdit::setEditMask(const QString& mask) {
+  setInputMask(mask.isEmpty() ? QString() : toInputMask(mask));
+}
 
 void DBEdit::show(const QVariant& value) {
   if (inputMask().isEmpty()) {
@@ -67,6 +70,7 @@ DBMemo::DBMemo(Dataset& dataset, const QString& field, QWidget* parent) : QPlain
     setPlainText(v.toString());
     showing_ = false;
   });
+  binding_->refresh();
   connect(this, &QPlainTextEdit::textChanged, this, [this] {
     if (!showing_) binding_->write(toPlainText());
   });
@@ -81,6 +85,7 @@ DBCheckBox::DBCheckBox(const QString& caption, Dataset& dataset, const QString& 
     setChecked(v.toBool());
     showing_ = false;
   });
+  binding_->refresh();
   connect(this, &QCheckBox::toggled, this, [this](bool on) {
     if (!showing_) binding_->write(on);
   });
@@ -94,6 +99,7 @@ DBComboBox::DBComboBox(Dataset& dataset, const QString& field, const QStringList
   setEditable(editable);
   addItems(items);
   binding_ = new FieldBinding(this, dataset, field, [this](const QVariant& v) { show(v); });
+  binding_->refresh();
   connect(this, &QComboBox::activated, this, [this](int index) {
     if (showing_ || index < 0) return;
     binding_->write(stores_ == Stores::Position ? QString::number(index) : itemText(index));
@@ -131,8 +137,9 @@ void DBComboBox::show(const QVariant& value) {
 // ---------------------------------------------------------------- TDBInfoLabel
 
 TDBInfoLabel::TDBInfoLabel(Dataset& dataset, const QString& field, QWidget* parent) : QLabel(parent) {
-  binding_ = new FieldBinding(this, dataset, field,
-                              [this](const QVariant& v) { setText(kit::data::DatasetModel::displayText(v)); });
+  binding_ = new FieldBinding(
+      this, dataset, field, [this](const QVariant& v) { setText(kit::data::DatasetModel::displayText(v)); });
+  binding_->refresh();
 }
 
 }  // namespace kit::ui

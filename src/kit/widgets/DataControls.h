@@ -46,7 +46,8 @@ class DBMemo : public QPlainTextEdit {
 class DBCheckBox : public QCheckBox {
   Q_OBJECT
  public:
-  DBCheckBox(const QString& caption, kit::data::Dataset& dataset, const QString& field, QWidget* parent = nullptr);
+  DBCheckBox(const QString& caption, kit::data::Dataset& dataset, const QString& field,
+             QWidget* parent = nullptr);
   FieldBinding& binding() { return *binding_; }
 
  private:

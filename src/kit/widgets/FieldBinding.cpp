@@ -18,7 +18,6 @@ FieldBinding::FieldBinding(QObject* control, Dataset& dataset, const QString& fi
   connect(&dataset_, &Dataset::valueChanged, this, [this](const QString& changed) {
     if (!writing_ && changed.compare(field_, Qt::CaseInsensitive) == 0) refresh();
   });
-  refresh();
 }
 
 QVariant FieldBinding::value() const {

@@ -12,6 +12,7 @@ namespace kit::ui {
 // Ties one control to one field of a dataset: the control shows the field of the current row
 // and follows every change of the dataset; what the user types goes into the row, putting it
 // into edit state first (a new row when the list is empty), as data-aware controls do.
+// The control calls refresh() once it is ready to show a value.
 class FieldBinding : public QObject {
   Q_OBJECT
 

@@ -9,9 +9,13 @@ void warnRequiredField(const QString& label) {
   warn(QStringLiteral("A(z) ") + label + QStringLiteral(" nem maradhat üresen!"));
 }
 
-bool confirmDelete() { return ask(QStringLiteral("Végrehajtható a törlés?")); }
+bool confirmDelete() {
+  return ask(QStringLiteral("Végrehajtható a törlés?"));
+}
 
-void refusePendingEdit() { warn(kit::data::pendingEditMessage(), warningTitleExclaimed()); }
+void refusePendingEdit() {
+  warn(kit::data::pendingEditMessage(), warningTitleExclaimed());
+}
 
 void showError(const kit::data::DbError& error) {
   if (error.message() == kit::data::pendingEditMessage()) {
