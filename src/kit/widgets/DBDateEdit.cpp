@@ -24,6 +24,7 @@ DBDateEdit::DBDateEdit(Dataset& dataset, const QString& field, QWidget* parent) 
 void DBDateEdit::show(const QVariant& value) {
   const QDate date = value.toDate();
   setText(date.isValid() ? date.toString(QStringLiteral("yyyy.MM.dd.")) : QString());
+  setCursorPosition(0);  // typing starts at the year
   QPalette p = palette();
   p.setColor(QPalette::Base, date.isValid() ? filledDateColor() : QPalette().color(QPalette::Base));
   setPalette(p);
