@@ -4,34 +4,23 @@
 #include <memory>
 #include <vector>
 
-#include "EditPanel.h"
-#include "kit/data/Dataset.h"
-#include "kit/data/DatasetModel.h"
+#include "ListPanel.h"
 
-class QFrame;
-class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 
-namespace kit::ui {
-class DBGrid;
-}
-
 namespace kit::forms {
-
-class PagingBar;
 
 // Template of the one-list windows: a grid of one query with its search field and paging bar,
 // the edit fields below it, and the command bar at the bottom. A window built on it describes
-// its query, grid columns, fields and search column (setup()), and adds only its own rules by
-// overriding the commands.
+// its query, grid columns, fields and search column (setup()), and adds only its own rules.
 //
-// Conventions it carries: the settings' colours; Enter moves to the next field (outside grids
-// and memos); Insert new row (in the list), F2 save, Delete delete (in the list), Esc back to
-// the list, then undo the edit, then close; F5 print; the mouse wheel moves one row; a letter
-// or digit typed into the list opens the search field; commands during an edit are refused;
-// required fields are checked before saving; a save the server refuses keeps the row in
-// editing and shows the server's message.
+// Conventions it carries: the settings' colours; the content centred in a fixed width;
+// Enter moves to the next field (outside grids and memos); Insert new row (in the list), F2
+// save, Delete delete (in the list), Esc back to the list, then undo the edit, then close; F5
+// print; the mouse wheel moves one row; a letter or digit typed into the list opens the
+// search field; commands during an edit are refused; required fields are checked before
+// saving; a save the server refuses keeps the row in editing and shows the server's message.
 class TFormSablon02 : public QDialog {
   Q_OBJECT
 
@@ -39,18 +28,16 @@ class TFormSablon02 : public QDialog {
   explicit TFormSablon02(QWidget* parent = nullptr);
   ~TFormSablon02() override;
 
-  struct GridColumn {
-    QString column;
-    QString title;
-    int width = 0;
-  };
+  using GridColumn = ListPanel::GridColumn;
 
   // Describes the window: the list query (owned by the window), the grid, the fields and the
   // column searched by the search field.
   void setup(std::unique_ptr<kit::data::Dataset> query, const std::vector<GridColumn>& columns,
-             const std::vector<FieldSpec>& fields, const QString& searchColumn);
+             const std::vector<FieldSpec>& fields, const QString& searchColumn,
+             ListPanel::Options options = {});
 
-  kit::data::Dataset& query() const { return *query_; }
+  ListPanel& list() const { return *list_; }
+  kit::data::Dataset& query() const { return list_->query(); }
   EditPanel* editPanel() const { return PanelAlap; }
 
   // Named elements.
@@ -69,15 +56,11 @@ class TFormSablon02 : public QDialog {
   PagingBar* Panel_SzuresSav = nullptr;
   EditPanel* PanelAlap = nullptr;
 
-  // The commands; each refuses to run over a pending edit where that would lose it.
-  virtual void commandNew();
-  virtual bool commandPost();
-  virtual void commandDelete();
-  virtual void commandCancel();
-  virtual void commandPrint() {}
-  virtual void commandRefresh();
-  // Opens the list (page 1, the paging state of the process), as on showing.
-  void openList();
+  void commandNew() { list_->commandNew(); }
+  bool commandPost() { return list_->commandPost(); }
+  void commandDelete() { list_->commandDelete(); }
+  void commandCancel() { list_->commandCancel(); }
+  void commandRefresh() { list_->commandRefresh(); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -85,22 +68,15 @@ class TFormSablon02 : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
   // Runs before the list opens on showing (position the user query and the like).
   virtual void beforeShowing() {}
-  // The column layout of the edit area is the window's: it may add widgets here.
-  QVBoxLayout* clientLayout() const { return clientLayout_; }
-  QPushButton* addCommand(const QString& caption, const char* name);
-  bool refuseIfEditing();
-  void openSearch(const QString& firstCharacter);
-  void closeSearch();
+  // The content area's layout: the window may add widgets of its own.
+  QVBoxLayout* clientLayout() const { return list_->contentLayout(); }
+  bool refuseIfEditing() { return list_->refuseIfEditing(); }
 
  private:
-  void applyColors();
-  void followState();
-  void search(const QString& text);
-
-  std::unique_ptr<kit::data::Dataset> query_;
-  QString searchColumn_;
-  QVBoxLayout* clientLayout_ = nullptr;
-  bool searching_ = false;
+  ListPanel* list_ = nullptr;
 };
+
+// Paints a widget's background in a colour of the settings (nothing for an invalid colour).
+void paintBackground(QWidget* widget, const QColor& color);
 
 }  // namespace kit::forms
