@@ -120,7 +120,9 @@ ListPanel::ListPanel(std::unique_ptr<Dataset> query, const std::vector<GridColum
       case Command::Delete: connect(button, &QPushButton::clicked, this, [this] { commandDelete(); }); break;
       case Command::Cancel: connect(button, &QPushButton::clicked, this, [this] { commandCancel(); }); break;
       case Command::Print: connect(button, &QPushButton::clicked, this, [this] { commandPrint(); }); break;
-      case Command::Refresh: connect(button, &QPushButton::clicked, this, [this] { commandRefresh(); }); break;
+      case Command::Refresh:
+        connect(button, &QPushButton::clicked, this, [this] { commandRefresh(); });
+        break;
       case Command::Help:
         connect(button, &QPushButton::clicked, this, [this] {
           if (onHelp) onHelp();
@@ -225,7 +227,10 @@ void ListPanel::commandDelete() {
   if (!kit::ui::confirmDelete()) return;
   if (query_->isEmpty()) return;
   try {
-    query_->remove();
+    if (removeRow)
+      removeRow(*query_);
+    else
+      query_->remove();
     if (Panel_SzuresSav) Panel_SzuresSav->recount();
     if (afterChange) afterChange();
   } catch (const kit::data::DbError& e) {

@@ -74,6 +74,9 @@ class ListPanel : public QWidget {
   std::function<void()> onHelp;
   // Runs after a successful save or delete (counts, renumbering, dependent lists).
   std::function<void()> afterChange;
+  // Deletes the current row; by default the row alone. A master whose details go with it
+  // replaces it (in one transaction).
+  std::function<void(kit::data::Dataset&)> removeRow;
 
   void commandNew();
   bool commandPost();
