@@ -31,11 +31,19 @@ class TestMasterPoints : public QObject {
     master->setSql("select *\nfrom minta\norder by nev");
     auto points = std::make_unique<Dataset>(dm_->ZConnection, "ZQueryMintapont");
     points->setSql("select *\nfrom mintapont\nwhere mintapont_tkod = :tkod\norder by sorszam");
-    w->setup({std::move(master), {{"nev", "Név", 300}}, {{.caption = "Név:", .column = "nev", .required = true}},
-              "nev", "nev", {}},
-             {std::move(points), {{"sorszam", "Sorszám", 80}, {"cimkenev", "Pont", 0}},
-              {{.caption = "Sorszám:", .column = "sorszam"}, {.caption = "Pont:", .column = "cimkenev"}}, "cimkenev",
-              "tkod", "mintapont_tkod", {}});
+    w->setup({std::move(master),
+              {{"nev", "Név", 300}},
+              {{.caption = "Név:", .column = "nev", .required = true}},
+              "nev",
+              "nev",
+              {}},
+             {std::move(points),
+              {{"sorszam", "Sorszám", 80}, {"cimkenev", "Pont", 0}},
+              {{.caption = "Sorszám:", .column = "sorszam"}, {.caption = "Pont:", .column = "cimkenev"}},
+              "cimkenev",
+              "tkod",
+              "mintapont_tkod",
+              {}});
     w->show();
     w->activateWindow();
     QTest::qWaitForWindowActive(w.get());
@@ -107,7 +115,9 @@ void TestMasterPoints::newPointBelongsToTheMaster() {
   typeText(QApplication::focusWidget(), "2.");
   w->points().query().setValue("cimkenev", "Emelőlánc");
   QTest::keyClick(w->DBGridPont, Qt::Key_F2);
-  QCOMPARE(count("select count(*) from mintapont where mintapont_tkod = 2 and cimkenev = 'Emelőlánc' and sorszam = '2.'"), 1);
+  QCOMPARE(count("select count(*) from mintapont where mintapont_tkod = 2 and cimkenev = 'Emelőlánc' and "
+                 "sorszam = '2.'"),
+           1);
 }
 
 void TestMasterPoints::deletingAMasterTakesItsPoints() {
@@ -139,18 +149,26 @@ void TestMasterPoints::commandBarsOfTheVariants_data() {
   QTest::addColumn<QStringList>("points");
   QTest::newRow("03") << int(MasterPointsForm::Variant::Sablon03)
                       << QStringList{"Új tétel <Insert>", "Rögzítés <F2>", "Törlés <Delete>", "Mégsem <Esc>",
-                                     "Duplikálás <F4>", "Súgó", "Tábla frissítése"}
+                                     "Duplikálás <F4>",   "Súgó",          "Tábla frissítése"}
                       << QStringList{"Új tétel <Insert>", "Rögzítés <F2>", "Törlés <Delete>", "Mégsem <Esc>",
-                                     "Nyomtatás <F5>", "Súgó", "Tábla frissítése"};
+                                     "Nyomtatás <F5>",    "Súgó",          "Tábla frissítése"};
   QTest::newRow("04") << int(MasterPointsForm::Variant::Sablon04)
-                      << QStringList{"Új tétel <Insert>", "Rögzítés <F2>", "Törlés <Delete>", "Mégsem <Esc>",
-                                     "Felvétel mintának", "Szűrés", "Súgó", "Tábla frissítése"}
-                      << QStringList{"Rögzítés <F2>", "Mégsem <Esc>", "Nyomtatás <F5>", "Súgó", "Tábla frissítése"};
-  QTest::newRow("07") << int(MasterPointsForm::Variant::Sablon7)
-                      << QStringList{"Új tétel <Insert>", "Rögzítés <F2>", "Törlés <Delete>", "Mégsem <Esc>", "Súgó",
-                                     "Tábla frissítése", "Szűrés", "Nyomtatás <F5>"}
-                      << QStringList{"Új tétel <Insert>", "Rögzítés <F2>", "Törlés <Delete>", "Mégsem <Esc>",
-                                     "Nyomtatás <F6>"};
+                      << QStringList{"Új tétel <Insert>",
+                                     "Rögzítés <F2>",
+                                     "Törlés <Delete>",
+                                     "Mégsem <Esc>",
+                                     "Felvétel mintának",
+                                     "Szűrés",
+                                     "Súgó",
+                                     "Tábla frissítése"}
+                      << QStringList{"Rögzítés <F2>", "Mégsem <Esc>", "Nyomtatás <F5>", "Súgó",
+                                     "Tábla frissítése"};
+  QTest::newRow("07")
+      << int(MasterPointsForm::Variant::Sablon7)
+      << QStringList{"Új tétel <Insert>", "Rögzítés <F2>", "Törlés <Delete>", "Mégsem <Esc>", "Súgó",
+                     "Tábla frissítése",  "Szűrés",        "Nyomtatás <F5>"}
+      << QStringList{"Új tétel <Insert>", "Rögzítés <F2>", "Törlés <Delete>", "Mégsem <Esc>",
+                     "Nyomtatás <F6>"};
 }
 
 void TestMasterPoints::commandBarsOfTheVariants() {

@@ -37,7 +37,9 @@ int PageSwitcher::addPage(const QString& caption, QWidget* page) {
   return index;
 }
 
-int PageSwitcher::currentPage() const { return stack_->currentIndex(); }
+int PageSwitcher::currentPage() const {
+  return stack_->currentIndex();
+}
 
 void PageSwitcher::setCurrentPage(int index) {
   if (index < 0 || index >= stack_->count()) return;
@@ -46,10 +48,16 @@ void PageSwitcher::setCurrentPage(int index) {
   emit pageChanged(index);
 }
 
-void PageSwitcher::nextPage() { setCurrentPage((currentPage() + 1) % std::max(1, pageCount())); }
+void PageSwitcher::nextPage() {
+  setCurrentPage((currentPage() + 1) % std::max(1, pageCount()));
+}
 
-int PageSwitcher::pageCount() const { return stack_->count(); }
+int PageSwitcher::pageCount() const {
+  return stack_->count();
+}
 
-QWidget* PageSwitcher::page(int index) const { return stack_->widget(index); }
+QWidget* PageSwitcher::page(int index) const {
+  return stack_->widget(index);
+}
 
 }  // namespace kit::forms

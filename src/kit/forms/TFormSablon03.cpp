@@ -56,7 +56,8 @@ std::vector<ListPanel::Button> pointButtons(MasterPointsForm::Variant variant) {
   switch (variant) {
     case V::Sablon03: return {newRow, post, remove, cancel, print, help, refresh};
     case V::Sablon04: return {post, cancel, print, help, refresh};
-    case V::Sablon7: return {newRow, post, remove, cancel, {C::Print, QStringLiteral("Nyomtatás <F6>"), "ButtonPrint"}};
+    case V::Sablon7:
+      return {newRow, post, remove, cancel, {C::Print, QStringLiteral("Nyomtatás <F6>"), "ButtonPrint"}};
   }
   return {};
 }
@@ -125,7 +126,8 @@ void MasterPointsForm::setup(Master master, Points points) {
   ButtonDuplicate = findButton(master_, "ButtonDuplicate");
   ButtonRecordAsTemplate = findButton(master_, "ButtonRecordAsTemplate");
   ButtonFilter = findButton(master_, "ButtonFilter");
-  if (ButtonDuplicate) connect(ButtonDuplicate, &QPushButton::clicked, this, [this] { openDuplicatePanel(); });
+  if (ButtonDuplicate)
+    connect(ButtonDuplicate, &QPushButton::clicked, this, [this] { openDuplicatePanel(); });
   if (ButtonRecordAsTemplate)
     connect(ButtonRecordAsTemplate, &QPushButton::clicked, this, [this] {
       if (!master_->refuseIfEditing() && recordAsTemplate) recordAsTemplate();
@@ -142,7 +144,8 @@ void MasterPointsForm::setup(Master master, Points points) {
   auto* dup = new QVBoxLayout(PanelDuplicate);
   dup->addWidget(new QLabel(QStringLiteral("A duplikálni kívánt jegyzőkönyv"), PanelDuplicate));
   LabelDuplicateName = new kit::ui::TDBInfoLabel(master_->query(), nameColumn_, PanelDuplicate);
-  LabelDuplicateKey = new kit::ui::TDBInfoLabel(master_->query(), master_->query().keyField(), PanelDuplicate);
+  LabelDuplicateKey =
+      new kit::ui::TDBInfoLabel(master_->query(), master_->query().keyField(), PanelDuplicate);
   for (QLabel* l : {static_cast<QLabel*>(LabelDuplicateName), static_cast<QLabel*>(LabelDuplicateKey)}) {
     l->setFrameShape(QFrame::Box);
     dup->addWidget(l);
@@ -163,7 +166,8 @@ void MasterPointsForm::setup(Master master, Points points) {
     if (duplicate) duplicate();
     closeDuplicatePanel();
   });
-  PanelProgress = messagePanel(PanelClient, "PanelProgress", QStringLiteral("Törlés folyamatban"), &ProgressDelete);
+  PanelProgress =
+      messagePanel(PanelClient, "PanelProgress", QStringLiteral("Törlés folyamatban"), &ProgressDelete);
   client->addWidget(PanelProgress);
   PanelTorles = messagePanel(PanelClient, "PanelTorles",
                              QStringLiteral("Pont törlése és újra sorszámozása folyamatban!"), nullptr);
@@ -174,7 +178,8 @@ void MasterPointsForm::setup(Master master, Points points) {
   m.afterScroll.add([this](Dataset&) { followMaster(); });
   m.afterPost.add([this](Dataset&) { followMaster(); });
   connect(&m, &Dataset::rowChanged, this, [this] {
-    PanelTorzsNev->setText(master_->query().currentRow() >= 0 ? master_->query().text(nameColumn_) : QString());
+    PanelTorzsNev->setText(master_->query().currentRow() >= 0 ? master_->query().text(nameColumn_)
+                                                              : QString());
   });
   points_->query().onNewRecord.add([this](Dataset& p) {
     const Dataset& owner = master_->query();
@@ -182,12 +187,13 @@ void MasterPointsForm::setup(Master master, Points points) {
   });
   master_->removeRow = [this](Dataset& d) { removeMasterWithPoints(d); };
   points_->removeRow = [this](Dataset& d) { removePoint(d); };
-  connect(PageControl, &PageSwitcher::pageChanged, this, [this](int index) {
-    (index == 0 ? DBGridTorzs : DBGridPont)->setFocus();
-  });
+  connect(PageControl, &PageSwitcher::pageChanged, this,
+          [this](int index) { (index == 0 ? DBGridTorzs : DBGridPont)->setFocus(); });
 }
 
-ListPanel& MasterPointsForm::activeList() const { return PageControl->currentPage() == 0 ? *master_ : *points_; }
+ListPanel& MasterPointsForm::activeList() const {
+  return PageControl->currentPage() == 0 ? *master_ : *points_;
+}
 
 void MasterPointsForm::followMaster() {
   const Dataset& m = master_->query();

@@ -71,7 +71,7 @@ class MasterPointsForm : public QDialog {
   QPushButton* ButtonDuplicateCancel = nullptr;  // "Mégsem"
   QWidget* PanelProgress = nullptr;              // "Törlés folyamatban"
   QProgressBar* ProgressDelete = nullptr;
-  QWidget* PanelTorles = nullptr;  // "Pont törlése és újra sorszámozása folyamatban!"
+  QWidget* PanelTorles = nullptr;                 // "Pont törlése és újra sorszámozása folyamatban!"
   QPushButton* ButtonDuplicate = nullptr;         // 03: "Duplikálás <F4>"
   QPushButton* ButtonRecordAsTemplate = nullptr;  // 04: "Felvétel mintának"
   QPushButton* ButtonFilter = nullptr;            // 04, 07
