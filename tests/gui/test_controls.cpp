@@ -11,6 +11,7 @@
 #include "kit/forms/TDBSelectData.h"
 #include "kit/widgets/Colors.h"
 #include "kit/widgets/DBDateEdit.h"
+#include "kit/widgets/DBGrid.h"
 #include "kit/widgets/DataControls.h"
 #include "support/RecordingMessages.h"
 #include "support/TestDatabase.h"
@@ -62,6 +63,8 @@ class TestControls : public QObject {
   void dateDeleteOnANewRowWaits();
   void comboStoresTextOrPosition();
   void editTakesTheColumnLengthAndCaptionName();
+  void nameFieldIsTidiedWhenLeft();
+  void wheelMovesOneRow();
   void pickWritesAndSaves_data();
   void pickWritesAndSaves();
   void pickIntoARowBeingEditedDoesNotSave();
@@ -164,6 +167,43 @@ void TestControls::editTakesTheColumnLengthAndCaptionName() {
   target_->edit();
   QVERIFY(!panel.checkRequired());
   QCOMPARE(messages.texts(), QStringList{"A(z) Vizsgáló neve nem maradhat üresen!"});
+}
+
+void TestControls::nameFieldIsTidiedWhenLeft() {
+  QWidget window;
+  auto* panel = new kit::forms::EditPanel(
+      *target_,
+      {{.caption = "Vizsgáló:", .column = "vizsgalo", .kind = kit::forms::FieldSpec::Kind::Name},
+       {.caption = "Besorolás:", .column = "besorolas"}},
+      &window);
+  window.show();
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  auto* name = qobject_cast<QLineEdit*>(panel->control("vizsgalo"));
+  name->setFocus();
+  typeText(name, "  kovács-nagy péter ");
+  panel->control("besorolas")->setFocus();  // leaving the field
+  QCOMPARE(name->text(), QString("Kovács-Nagy Péter"));
+  QCOMPARE(target_->text("vizsgalo"), QString("Kovács-Nagy Péter"));
+}
+
+void TestControls::wheelMovesOneRow() {
+  DBGrid grid(*list_, {{"nev", "Név"}});
+  grid.show();
+  QCOMPARE(list_->currentRow(), 0);
+  const auto wheel = [&](int delta) {
+    QWheelEvent event(QPointF(5, 5), grid.mapToGlobal(QPointF(5, 5)), {}, QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid.viewport(), &event);
+  };
+  wheel(-120);
+  QCOMPARE(list_->currentRow(), 1);
+  QCOMPARE(grid.currentIndex().row(), 1);
+  wheel(-120);
+  wheel(-120);  // past the last row it stays
+  QCOMPARE(list_->currentRow(), 2);
+  wheel(120);
+  QCOMPARE(list_->currentRow(), 1);
 }
 
 void TestControls::pickWritesAndSaves_data() {

@@ -20,7 +20,8 @@ TFormSablon05::TFormSablon05(QWidget* parent) : QDialog(parent) {
   resize(1024, 700);
 }
 
-void TFormSablon05::setup(std::unique_ptr<kit::data::Dataset> query, const std::vector<ListPanel::GridColumn>& columns,
+void TFormSablon05::setup(std::unique_ptr<kit::data::Dataset> query,
+                          const std::vector<ListPanel::GridColumn>& columns,
                           const std::vector<FieldSpec>& fields, const QString& searchColumn) {
   PanelClient = new QWidget(this);
   PanelClient->setObjectName(QStringLiteral("PanelClient"));
@@ -37,7 +38,9 @@ void TFormSablon05::setup(std::unique_ptr<kit::data::Dataset> query, const std::
   });
 }
 
-int TFormSablon05::addPage(const QString& caption, QWidget* page) { return PageControl->addPage(caption, page); }
+int TFormSablon05::addPage(const QString& caption, QWidget* page) {
+  return PageControl->addPage(caption, page);
+}
 
 void TFormSablon05::showPage(int index) {
   if (index == PageControl->currentPage() || list_->refuseIfEditing()) return;
@@ -92,7 +95,8 @@ TFormSablon06::TFormSablon06(QWidget* parent) : QDialog(parent) {
   resize(1024, 700);
 }
 
-void TFormSablon06::setup(std::unique_ptr<kit::data::Dataset> query, const std::vector<ListPanel::GridColumn>& columns) {
+void TFormSablon06::setup(std::unique_ptr<kit::data::Dataset> query,
+                          const std::vector<ListPanel::GridColumn>& columns) {
   auto* layout = new QVBoxLayout(this);
   using C = ListPanel::Command;
   list_ = new ListPanel(std::move(query), columns, {}, {},
