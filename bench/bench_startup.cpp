@@ -4,11 +4,9 @@
 // (the latency proxy, 25 ms each way).
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
-#include <QTcpSocket>
-#include <QThread>
 #include <cstdio>
 
+#include "BenchSupport.h"
 #include "core/DM.h"
 #include "core/ProgramVersion.h"
 #include "core/SchemaSteps.h"
@@ -48,37 +46,18 @@ void run(const char* title, const ConnectionParams& params) {
               startup, roundTrips, startup / baseline);
 }
 
-bool waitForPort(int port) {
-  for (int i = 0; i < 50; ++i) {
-    QTcpSocket s;
-    s.connectToHost("127.0.0.1", quint16(port));
-    if (s.waitForConnected(100)) return true;
-    QThread::msleep(100);
-  }
-  return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  ConnectionParams admin{qEnvironmentVariable("PGHOST", "127.0.0.1"),
-                         qEnvironmentVariableIntValue("PGPORT"),
-                         "postgres",
-                         qEnvironmentVariable("PGUSER", "vareko"),
-                         {},
-                         10};
-  if (admin.port == 0) {
+  if (bench::serverParams().port == 0) {
     std::fprintf(stderr, "no database server: run scripts/bench\n");
     return 1;
   }
   kit::sys::setProgramFolder(QCoreApplication::applicationDirPath() + "/../bin");
-  ConnectionParams params = admin;
-  params.database = QString("bench_startup_%1").arg(QCoreApplication::applicationPid());
+  const QString name = QString("bench_startup_%1").arg(QCoreApplication::applicationPid());
   try {
-    Connection setup;
-    setup.open(admin);
-    setup.exec(QString("CREATE DATABASE %1 TEMPLATE template0 ENCODING 'UTF8'").arg(params.database));
+    const ConnectionParams params = bench::createDatabase(name);
     {
       core::TDM dm;  // the first start builds the schema
       dm.ZConnection.open(params);
@@ -91,21 +70,10 @@ int main(int argc, char** argv) {
                   double(timer.nsecsElapsed()) / 1e6);
     }
     run("Direct connection", params);
-
-    const QString proxy = qEnvironmentVariable("VAREKO_LATENCY_PROXY");
-    if (!proxy.isEmpty()) {
-      const int listen = admin.port + 1001;
-      QProcess p;
-      p.start(proxy, {QString::number(listen), QString::number(admin.port), "25", "600"});
-      if (p.waitForStarted() && waitForPort(listen)) {
-        ConnectionParams slow = params;
-        slow.port = listen;
-        run("Through the latency proxy (25 ms each way)", slow);
-      }
-      p.kill();
-      p.waitForFinished();
-    }
-    setup.exec(QString("DROP DATABASE %1 WITH (FORCE)").arg(params.database));
+    bench::throughLatencyProxy(params, [](const ConnectionParams& slow) {
+      run("Through the latency proxy (25 ms each way)", slow);
+    });
+    bench::dropDatabase(name);
   } catch (const kit::data::DbError& e) {
     std::fprintf(stderr, "%s\n", qPrintable(e.message()));
     return 1;

@@ -13,7 +13,7 @@
 #include "kit/widgets/DBGrid.h"
 #include "maintenance/TFormAlairas.h"
 #include "support/RecordingMessages.h"
-#include "support/TestDatabase.h"
+#include "support/TestDataModule.h"
 #include "support/Typing.h"
 
 using kit::data::Dataset;
@@ -29,16 +29,11 @@ const QString kPending = QStringLiteral("Az adatok még szerkesztés alatt vanna
 class TestAlairas : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<TestDatabase> db_;
-  std::unique_ptr<core::TDM> dm_;
+  TestDataModule module_;
+  core::TDM* dm_ = nullptr;
 
   int count(const QString& sql, const QVariantList& params = {}) {
     return dm_->ZConnection.exec(sql, params).value(0, 0).toInt();
-  }
-  void runScript(const QString& name) {
-    QFile f(QString(VAREKO_DIST_DIR) + "/SQL/" + name);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    dm_->ZConnection.execScript(QString::fromUtf8(f.readAll()));
   }
   void addSignatories(int n) {
     dm_->ZConnection.exec(
@@ -64,11 +59,10 @@ class TestAlairas : public QObject {
  private slots:
   void initTestCase() {
     REQUIRE_TEST_SERVER();
-    db_ = std::make_unique<TestDatabase>();
-    dm_ = std::make_unique<core::TDM>();
-    db_->connect(dm_->ZConnection);
-    runScript("kaq_user.sql");
-    runScript("alairas.sql");
+    module_.start();
+    dm_ = module_.dm.get();
+    module_.runDeliveredScript("kaq_user.sql");
+    module_.runDeliveredScript("alairas.sql");
     dm_->readCatalogue();
     dm_->ZConnection.exec(
         "insert into kaq_user (felhasznalo, jelszo, nev, superuser, u_alairas) values ('Teszt', 'x', 'Teszt "

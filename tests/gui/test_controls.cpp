@@ -14,7 +14,7 @@
 #include "kit/widgets/DBGrid.h"
 #include "kit/widgets/DataControls.h"
 #include "support/RecordingMessages.h"
-#include "support/TestDatabase.h"
+#include "support/TestDataModule.h"
 #include "support/Typing.h"
 
 using kit::data::Dataset;
@@ -25,9 +25,19 @@ using namespace kit::ui;
 class TestControls : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<TestDatabase> db_;
-  std::unique_ptr<core::TDM> dm_;
+  TestDataModule module_;
+  core::TDM* dm_ = nullptr;
   std::unique_ptr<Dataset> target_, list_;
+
+  // A pick-from-list of the names of `lista` into proba.vizsgalo.
+  std::unique_ptr<TDBSelectData> selector() {
+    auto select = std::make_unique<TDBSelectData>();
+    select->ListSource = list_.get();
+    select->ListField = select->KeyField = "nev";
+    select->DataSource = target_.get();
+    select->DataField = "vizsgalo";
+    return select;
+  }
 
   QVariant stored(const char* column) {
     return dm_->ZConnection.exec(QString("select %1 from proba").arg(column)).value(0, 0);
@@ -36,9 +46,8 @@ class TestControls : public QObject {
  private slots:
   void initTestCase() {
     REQUIRE_TEST_SERVER();
-    db_ = std::make_unique<TestDatabase>();
-    dm_ = std::make_unique<core::TDM>();
-    db_->connect(dm_->ZConnection);
+    module_.start();
+    dm_ = module_.dm.get();
   }
   void init() {
     dm_->ZConnection.execScript(R"(
@@ -224,11 +233,8 @@ void TestControls::pickWritesAndSaves() {
   QFETCH(QString, after);
   dm_->ZConnection.exec("update proba set vizsgalo = nullif($1, '')", {before});
   target_->refresh();
-  TDBSelectData select;
-  select.ListSource = list_.get();
-  select.ListField = select.KeyField = "nev";
-  select.DataSource = target_.get();
-  select.DataField = "vizsgalo";
+  auto selectData = selector();
+  TDBSelectData& select = *selectData;
   select.WriteField = TDBSelectData::WriteMode(mode);
   QVERIFY(list_->locate("nev", "Kovács Péter"));
   QVERIFY(select.chooseCurrent());
@@ -237,11 +243,8 @@ void TestControls::pickWritesAndSaves() {
 }
 
 void TestControls::pickIntoARowBeingEditedDoesNotSave() {
-  TDBSelectData select;
-  select.ListSource = list_.get();
-  select.ListField = select.KeyField = "nev";
-  select.DataSource = target_.get();
-  select.DataField = "vizsgalo";
+  auto selectData = selector();
+  TDBSelectData& select = *selectData;
   target_->edit();
   QVERIFY(select.chooseCurrent());
   QCOMPARE(target_->state(), Dataset::State::Edit);
@@ -250,11 +253,8 @@ void TestControls::pickIntoARowBeingEditedDoesNotSave() {
 }
 
 void TestControls::paintedRowsCannotBeForced() {
-  TDBSelectData select;
-  select.ListSource = list_.get();
-  select.ListField = select.KeyField = "nev";
-  select.DataSource = target_.get();
-  select.DataField = "vizsgalo";
+  auto selectData = selector();
+  TDBSelectData& select = *selectData;
   select.GridField = "ADAT";
   select.GridFieldValue = "1";
   QVERIFY(list_->locate("nev", "Kiss Anna"));
@@ -269,9 +269,8 @@ void TestControls::paintedRowsCannotBeForced() {
 }
 
 void TestControls::findModes() {
-  TDBSelectData select;
-  select.ListSource = list_.get();
-  select.ListField = "nev";
+  auto selectData = selector();
+  TDBSelectData& select = *selectData;
   select.FindOptions = TDBSelectData::FindMode::PartialKey;
   QVERIFY(select.find("Na"));
   QCOMPARE(list_->text("nev"), QString("Nagy Béla"));
@@ -283,12 +282,9 @@ void TestControls::findModes() {
 }
 
 void TestControls::dialogAutoCompletesAndCancels() {
-  TDBSelectData select;
+  auto selectData = selector();
+  TDBSelectData& select = *selectData;
   select.DialogCaption = "Vizsgáló kiválasztása";
-  select.ListSource = list_.get();
-  select.ListField = select.KeyField = "nev";
-  select.DataSource = target_.get();
-  select.DataField = "vizsgalo";
   select.AutoComplete = true;
   QTimer::singleShot(0, [] {
     auto* dialog = qobject_cast<kit::forms::TFormSelectData*>(QApplication::activeModalWidget());

@@ -9,7 +9,7 @@
 #include "kit/widgets/DBGrid.h"
 #include "kit/widgets/DataControls.h"
 #include "support/RecordingMessages.h"
-#include "support/TestDatabase.h"
+#include "support/TestDataModule.h"
 #include "support/Typing.h"
 
 using kit::data::Dataset;
@@ -19,8 +19,8 @@ using kit::forms::MasterPointsForm;
 class TestMasterPoints : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<TestDatabase> db_;
-  std::unique_ptr<core::TDM> dm_;
+  TestDataModule module_;
+  core::TDM* dm_ = nullptr;
 
   int count(const QString& sql) { return dm_->ZConnection.exec(sql).value(0, 0).toInt(); }
 
@@ -53,9 +53,8 @@ class TestMasterPoints : public QObject {
  private slots:
   void initTestCase() {
     REQUIRE_TEST_SERVER();
-    db_ = std::make_unique<TestDatabase>();
-    dm_ = std::make_unique<core::TDM>();
-    db_->connect(dm_->ZConnection);
+    module_.start();
+    dm_ = module_.dm.get();
     dm_->settings.limitNum = 50;
   }
   void init() {

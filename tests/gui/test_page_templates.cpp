@@ -8,7 +8,7 @@
 #include "kit/forms/TFormSablon05.h"
 #include "kit/widgets/DBGrid.h"
 #include "support/RecordingMessages.h"
-#include "support/TestDatabase.h"
+#include "support/TestDataModule.h"
 
 using kit::data::Dataset;
 
@@ -16,8 +16,8 @@ using kit::data::Dataset;
 class TestPageTemplates : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<TestDatabase> db_;
-  std::unique_ptr<core::TDM> dm_;
+  TestDataModule module_;
+  core::TDM* dm_ = nullptr;
 
   std::unique_ptr<Dataset> query() {
     auto q = std::make_unique<Dataset>(dm_->ZConnection);
@@ -28,9 +28,8 @@ class TestPageTemplates : public QObject {
  private slots:
   void initTestCase() {
     REQUIRE_TEST_SERVER();
-    db_ = std::make_unique<TestDatabase>();
-    dm_ = std::make_unique<core::TDM>();
-    db_->connect(dm_->ZConnection);
+    module_.start();
+    dm_ = module_.dm.get();
     dm_->settings.limitNum = 2;
     dm_->ZConnection.execScript(
         "create table felmero (felmero_kod serial primary key, nev varchar(60));"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "kit/data/Connection.h"
+
+// What the benchmarks share: the throwaway server's address, a database of their own on it,
+// and runs through the latency proxy.
+namespace bench {
+
+// The server scripts/bench started (PGHOST, PGPORT, PGUSER), database "postgres"; port 0
+// when there is none.
+kit::data::ConnectionParams serverParams();
+
+// Creates an empty UTF8 database of that name and returns its parameters; dropped again by
+// dropDatabase().
+kit::data::ConnectionParams createDatabase(const QString& name);
+void dropDatabase(const QString& name);
+
+// Runs `measure` with parameters that go through the latency proxy (25 ms each way), when
+// VAREKO_LATENCY_PROXY names it; does nothing otherwise.
+void throughLatencyProxy(const kit::data::ConnectionParams& direct,
+                         const std::function<void(const kit::data::ConnectionParams&)>& measure);
+
+}  // namespace bench
