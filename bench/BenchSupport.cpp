@@ -7,8 +7,12 @@
 namespace bench {
 
 kit::data::ConnectionParams serverParams() {
-  return {qEnvironmentVariable("PGHOST", "127.0.0.1"), qEnvironmentVariableIntValue("PGPORT"), "postgres",
-          qEnvironmentVariable("PGUSER", "vareko"), {}, 10};
+  return {qEnvironmentVariable("PGHOST", "127.0.0.1"),
+          qEnvironmentVariableIntValue("PGPORT"),
+          "postgres",
+          qEnvironmentVariable("PGUSER", "vareko"),
+          {},
+          10};
 }
 
 kit::data::ConnectionParams createDatabase(const QString& name) {

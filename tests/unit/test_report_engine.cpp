@@ -1,0 +1,226 @@
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QtTest>
+
+#include "kit/report/ReportEngine.h"
+#include "kit/report/Rows.h"
+
+using namespace kit::report;
+
+namespace {
+
+Element text(const QString& t, QRectF rect, bool bold = false) {
+  Element e;
+  e.kind = Element::Kind::Text;
+  e.text = t;
+  e.rect = rect;
+  e.font.bold = bold;
+  return e;
+}
+
+Element field(const QString& f, QRectF rect) {
+  Element e;
+  e.kind = Element::Kind::Field;
+  e.field = f;
+  e.rect = rect;
+  return e;
+}
+
+Band band(double height, std::vector<Element> elements) {
+  Band b;
+  b.height = height;
+  b.elements = std::move(elements);
+  return b;
+}
+
+// A list report: page header, column header "Név", detail of `nev`, footer "Oldal n / m".
+Report listReport(RowSource* rows) {
+  Report r;
+  r.pageHeader = band(10, {text("Partnerek listája", {0, 0, 180, 8}, true)});
+  r.columnHeader = band(8, {text("Név", {0, 1, 100, 6}, true)});
+  r.rows = rows;
+  r.detail = band(6, {field("nev", {0, 0, 120, 5.5})});
+  Element pages;
+  pages.kind = Element::Kind::PageInfo;
+  pages.text = "Oldal {page} / {pages}";
+  pages.rect = {140, 2, 40, 6};
+  r.pageFooter = band(10, {pages});
+  return r;
+}
+
+TableRows names(int n, const QString& prefix = "Partner ") {
+  TableRows rows({"nev", "csoport"});
+  for (int i = 1; i <= n; ++i) rows.append({prefix + QString::number(i).rightJustified(3, '0'), QString(QChar('A' + (i - 1) / 3))});
+  return rows;
+}
+
+// The bottom of the page body: everything but the page footer stays above it.
+double bodyBottom(const Report& r) { return r.page.size().height() - r.page.marginBottom - r.pageFooter->height; }
+
+}  // namespace
+
+// The band engine on prepared pages: page breaks, headers and footers, stretching texts,
+// groups, page numbers and composite documents.
+class TestReportEngine : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void detailListOverThreePages();
+  void stretchingTextContinuesOnTheNextPages();
+  void groupHeadersAndFooters();
+  void compositeDocumentNumbersThroughAllReports();
+  void emptyRowsStillPrintTitleAndSummary();
+  void stretchingRichTextSplitsBetweenLines();
+  void pdfOfThePages();
+};
+
+void TestReportEngine::detailListOverThreePages() {
+  TableRows rows = names(120);
+  Document doc{"Partnerek", {listReport(&rows)}};
+  const PreparedDocument prepared = prepare(doc);
+  QCOMPARE(prepared.pageCount(), 3);
+  int details = 0;
+  for (int p = 0; p < prepared.pageCount(); ++p) {
+    const PreparedPage& page = prepared.pages[p];
+    QCOMPARE(page.texts().count("Név"), 1);  // the column header on every page
+    QCOMPARE(page.texts().count("Partnerek listája"), 1);
+    QVERIFY(page.find(QString("Oldal %1 / 3").arg(p + 1)));
+    for (const PreparedItem& item : page.items)
+      if (item.text.startsWith("Partner ")) {
+        ++details;
+        QVERIFY2(item.rect.bottom() <= bodyBottom(doc.reports[0]) + 0.01, qPrintable(item.text));
+      }
+    // The column header stands below the page header, above the first row.
+    QVERIFY(page.find("Név")->rect.top() >= page.find("Partnerek listája")->rect.bottom());
+  }
+  QCOMPARE(details, 120);
+  QVERIFY(prepared.pages[1].find("Partner 0")->rect.top() > prepared.pages[1].find("Név")->rect.top());
+}
+
+void TestReportEngine::stretchingTextContinuesOnTheNextPages() {
+  QStringList paragraphs;
+  for (int i = 1; i <= 150; ++i)
+    paragraphs << QString("%1. sor: árvíztűrő tükörfúrógép, a munkaeszköz időszakos biztonsági felülvizsgálata").arg(i);
+  Report r;
+  r.pageHeader = band(10, {text("Fejléc", {0, 0, 100, 8})});
+  Element memo = text(paragraphs.join("\n"), {0, 2, 180, 6});
+  memo.stretch = true;
+  r.title = band(10, {text("Megjegyzés:", {0, 0, 60, 5}, true), memo});
+  Element pages;
+  pages.kind = Element::Kind::PageInfo;
+  pages.text = "{page}. oldal";
+  pages.rect = {0, 2, 40, 6};
+  r.pageFooter = band(10, {pages});
+  r.summary = band(8, {text("Vége", {0, 0, 40, 6})});
+  const PreparedDocument prepared = prepare(Document{"Emlékeztető", {r}});
+  QVERIFY2(prepared.pageCount() >= 3, qPrintable(QString::number(prepared.pageCount())));
+  QStringList lines;
+  for (const PreparedPage& page : prepared.pages) {
+    QCOMPARE(page.texts().count("Fejléc"), 1);
+    for (const PreparedItem& item : page.items)
+      if (item.text.contains(". sor:")) {
+        lines << item.text;
+        QVERIFY(item.rect.bottom() <= bodyBottom(r) + 0.01);
+      }
+  }
+  // Every line once, in order, and nothing lost at the page breaks.
+  QCOMPARE(lines.size(), 150);
+  for (int i = 0; i < lines.size(); ++i) QVERIFY(lines[i].startsWith(QString("%1. sor:").arg(i + 1)));
+  QCOMPARE(prepared.pages.front().texts().count("Megjegyzés:"), 1);
+  QCOMPARE(prepared.pages.back().texts().count("Vége"), 1);
+}
+
+void TestReportEngine::groupHeadersAndFooters() {
+  TableRows rows = names(7);  // groups A (3), B (3), C (1)
+  Report r;
+  r.rows = &rows;
+  Group group;
+  group.key = [](const RowSource& s) { return s.value("csoport"); };
+  Element head;
+  head.kind = Element::Kind::Field;
+  head.compute = [](const RowSource& s) { return "Csoport: " + s.value("csoport").toString(); };
+  head.rect = {0, 0, 100, 6};
+  group.header = band(7, {head});
+  Element foot = head;
+  foot.compute = [](const RowSource& s) { return "Vége: " + s.value("csoport").toString(); };
+  group.footer = band(7, {foot});
+  r.groups.push_back(group);
+  r.detail = band(6, {field("nev", {5, 0, 100, 5.5})});
+  const QStringList texts = prepare(Document{"", {r}}).pages.front().texts();
+  QCOMPARE(texts, (QStringList{"Csoport: A", "Partner 001", "Partner 002", "Partner 003", "Vége: A", "Csoport: B",
+                               "Partner 004", "Partner 005", "Partner 006", "Vége: B", "Csoport: C", "Partner 007",
+                               "Vége: C"}));
+}
+
+void TestReportEngine::compositeDocumentNumbersThroughAllReports() {
+  TableRows first = names(10, "Első "), second = names(40, "Második "), third = names(5, "Harmadik ");
+  Document doc{"Összesítő", {listReport(&first), listReport(&second), listReport(&third)}};
+  doc.reports[1].page.landscape = true;
+  const PreparedDocument prepared = prepare(doc);
+  // Each report starts on a page of its own; the landscape one takes two pages.
+  QCOMPARE(prepared.pageCount(), 4);
+  QCOMPARE(prepared.pages[0].report, 0);
+  QCOMPARE(prepared.pages[1].report, 1);
+  QCOMPARE(prepared.pages[2].report, 1);
+  QCOMPARE(prepared.pages[3].report, 2);
+  QCOMPARE(prepared.pages[1].size, QSizeF(297, 210));
+  QVERIFY(prepared.pages[3].find("Harmadik 001"));
+  QVERIFY(!prepared.pages[3].find("Második"));
+  for (int p = 0; p < 4; ++p) QVERIFY(prepared.pages[p].find(QString("Oldal %1 / 4").arg(p + 1)));
+}
+
+void TestReportEngine::emptyRowsStillPrintTitleAndSummary() {
+  TableRows none({"nev"});
+  Report r = listReport(&none);
+  r.title = band(8, {text("Cím", {0, 0, 50, 6})});
+  r.summary = band(8, {text("Összesen: 0", {0, 0, 50, 6})});
+  const PreparedDocument prepared = prepare(Document{"", {r}});
+  QCOMPARE(prepared.pageCount(), 1);
+  QVERIFY(prepared.pages[0].find("Cím"));
+  QVERIFY(prepared.pages[0].find("Összesen: 0"));
+  QVERIFY(!prepared.pages[0].find("Név"));  // no rows: no column header
+}
+
+void TestReportEngine::stretchingRichTextSplitsBetweenLines() {
+  auto doc = std::make_shared<QTextDocument>();
+  QString html;
+  for (int i = 1; i <= 200; ++i) html += QString("<p><b>%1.</b> Vizsgálati pont szövege, árvíztűrő.</p>").arg(i);
+  doc->setHtml(html);
+  Report r;
+  Element rich;
+  rich.kind = Element::Kind::RichText;
+  rich.richText = doc;
+  rich.rect = {0, 0, 180, 10};
+  rich.stretch = true;
+  r.title = band(10, {rich});
+  r.pageFooter = band(10, {});
+  const PreparedDocument prepared = prepare(Document{"", {r}});
+  QVERIFY(prepared.pageCount() >= 2);
+  double covered = 0;
+  for (const PreparedPage& page : prepared.pages)
+    for (const PreparedItem& item : page.items) {
+      QCOMPARE(item.kind, PreparedItem::Kind::RichText);
+      QCOMPARE(item.richTextOffset, covered);  // the parts follow each other without a gap
+      covered += item.rect.height();
+      QVERIFY(item.rect.bottom() <= bodyBottom(r) + 0.01);
+    }
+  QVERIFY(std::abs(covered - doc->size().height() * kMmPerPoint) < 0.01);
+}
+
+void TestReportEngine::pdfOfThePages() {
+  TableRows rows = names(120, "Árvíztűrő Kft. ");
+  const PreparedDocument prepared = prepare(Document{"Partnerek listája", {listReport(&rows)}});
+  QTemporaryDir dir;
+  const QString path = dir.filePath("partnerek.pdf");
+  QVERIFY(writePdf(prepared, path));
+  QFile pdf(path);
+  QVERIFY(pdf.open(QIODevice::ReadOnly));
+  const QByteArray bytes = pdf.readAll();
+  QVERIFY(bytes.startsWith("%PDF"));
+  QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 3);
+  QVERIFY(!writePdf(PreparedDocument{}, path));
+}
+
+QTEST_MAIN(TestReportEngine)
+#include "test_report_engine.moc"
