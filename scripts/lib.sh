@@ -5,7 +5,8 @@ VAREKO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VAREKO_BUILD=${VAREKO_BUILD:-$VAREKO_ROOT/build}
 
 # Debian packages the program needs to build, run and be tested.
-VAREKO_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libpq-dev postgresql xauth xvfb)
+VAREKO_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libpq-dev postgresql xauth xvfb fonts-dejavu-core
+  poppler-utils)
 
 say() { printf '== %s\n' "$*" >&2; }
 

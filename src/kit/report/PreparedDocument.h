@@ -30,7 +30,7 @@ struct PreparedItem {
 };
 
 struct PreparedPage {
-  QSizeF size;  // millimetres
+  QSizeF size;     // millimetres
   int report = 0;  // index of the report the page belongs to
   std::vector<PreparedItem> items;
 

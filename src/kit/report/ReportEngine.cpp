@@ -36,7 +36,8 @@ QString defaultFormat(const QVariant& value) {
   if (value.isNull()) return {};
   switch (value.typeId()) {
     case QMetaType::QDate: return kit::text::dateAsText(value.toDate());
-    case QMetaType::Double: return QString::number(value.toDouble()).replace(QLatin1Char('.'), QLatin1Char(','));
+    case QMetaType::Double:
+      return QString::number(value.toDouble()).replace(QLatin1Char('.'), QLatin1Char(','));
     case QMetaType::Bool: return value.toBool() ? QStringLiteral("Igen") : QStringLiteral("Nem");
     default: return value.toString();
   }
@@ -86,7 +87,8 @@ class Builder {
     out_.pages.push_back(PreparedPage{setup.size(), reportIndex_, {}});
     page_ = &out_.pages.back();
     y_ = setup.marginTop;
-    bottom_ = setup.size().height() - setup.marginBottom - (report_->pageFooter ? report_->pageFooter->height : 0);
+    bottom_ =
+        setup.size().height() - setup.marginBottom - (report_->pageFooter ? report_->pageFooter->height : 0);
     if (report_->pageHeader) placeBand(*report_->pageHeader, nullptr);
     if (inDetail_) {
       if (report_->columnHeader) placeBand(*report_->columnHeader, nullptr);
@@ -124,7 +126,8 @@ class Builder {
       for (int row = 0; row < rows->rowCount(); ++row) {
         rows->moveTo(row);
         std::vector<QVariant> now(report_->groups.size());
-        for (size_t g = 0; g < now.size(); ++g) now[g] = report_->groups[g].key ? report_->groups[g].key(*rows) : QVariant();
+        for (size_t g = 0; g < now.size(); ++g)
+          now[g] = report_->groups[g].key ? report_->groups[g].key(*rows) : QVariant();
         size_t changed = now.size();
         if (!groupsOpen_) {
           changed = 0;
@@ -245,7 +248,8 @@ class Builder {
         if (bottoms.empty() || upTo >= bottoms.back() - 0.001) upTo = std::max(upTo, total);
         PreparedItem item;
         item.kind = PreparedItem::Kind::RichText;
-        item.rect = QRectF(report_->page.marginLeft + e.rect.left(), y_ + e.rect.top(), e.rect.width(), upTo - done);
+        item.rect =
+            QRectF(report_->page.marginLeft + e.rect.left(), y_ + e.rect.top(), e.rect.width(), upTo - done);
         item.richText = e.richText;
         item.richTextOffset = done;
         page_->items.push_back(item);
@@ -290,7 +294,8 @@ class Builder {
     const double left = report_->page.marginLeft + e.rect.left();
     const double top = bandTop + e.rect.top();
     // Stretching elements and ruled cells grow with their band.
-    const double height = (e.stretch || e.frame) ? std::max(e.rect.height(), bandHeight - e.rect.top()) : e.rect.height();
+    const double height =
+        (e.stretch || e.frame) ? std::max(e.rect.height(), bandHeight - e.rect.top()) : e.rect.height();
     const QRectF rect(left, top, e.rect.width(), height);
     PreparedItem item;
     item.rect = rect;
@@ -330,7 +335,9 @@ class Builder {
         }
         const QStringList lines = breakLines(text, e.font, e.rect.width(), e.wordWrap);
         const double lh = lineHeight(e.font);
-        const int shown = e.stretch ? int(lines.size()) : std::max(1, std::min(int(lines.size()), int((e.rect.height() + 0.001) / lh)));
+        const int shown = e.stretch
+                              ? int(lines.size())
+                              : std::max(1, std::min(int(lines.size()), int((e.rect.height() + 0.001) / lh)));
         if (lines.size() <= 1 || !e.wordWrap) {
           item.kind = PreparedItem::Kind::Text;
           item.text = lines.value(0);
@@ -383,7 +390,8 @@ double lineHeight(const Font& font) {
 QStringList breakLines(const QString& text, const Font& font, double widthMm, bool wordWrap) {
   QStringList lines;
   const QFont f = qfont(font);
-  for (const QString& paragraph : QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).split(QLatin1Char('\n'))) {
+  for (const QString& paragraph :
+       QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).split(QLatin1Char('\n'))) {
     if (!wordWrap || paragraph.isEmpty()) {
       lines.append(paragraph);
       continue;
@@ -401,6 +409,8 @@ QStringList breakLines(const QString& text, const Font& font, double widthMm, bo
   return lines;
 }
 
-PreparedDocument prepare(const Document& document) { return Builder(document).run(); }
+PreparedDocument prepare(const Document& document) {
+  return Builder(document).run();
+}
 
 }  // namespace kit::report

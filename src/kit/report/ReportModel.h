@@ -22,7 +22,7 @@ class RowSource {
  public:
   virtual ~RowSource() = default;
   virtual int rowCount() const = 0;
-  virtual void moveTo(int row) = 0;          // makes a row current
+  virtual void moveTo(int row) = 0;                        // makes a row current
   virtual QVariant value(const QString& field) const = 0;  // of the current row
 };
 
@@ -41,8 +41,8 @@ struct Element {
     PageInfo,  // page number and count: "{page}" and "{pages}" in `text` are replaced
     RichText,  // a rich-text document
     Picture,
-    Line,      // from the rectangle's top left to its bottom right (a horizontal or vertical rule)
-    Frame,     // the rectangle's border
+    Line,   // from the rectangle's top left to its bottom right (a horizontal or vertical rule)
+    Frame,  // the rectangle's border
   };
   Kind kind = Kind::Text;
   QRectF rect;  // millimetres within the band
@@ -55,8 +55,8 @@ struct Element {
   Font font;
   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
   bool wordWrap = true;
-  bool stretch = false;  // a text that grows its band to hold all its lines
-  bool frame = false;    // a text drawn inside a ruled cell
+  bool stretch = false;   // a text that grows its band to hold all its lines
+  bool frame = false;     // a text drawn inside a ruled cell
   double penWidth = 0.2;  // millimetres, for lines, frames and cells
   QColor color = Qt::black;
   QImage picture;
@@ -66,9 +66,9 @@ struct Element {
 struct Band {
   double height = 0;  // millimetres
   std::vector<Element> elements;
-  std::vector<Band> children;          // child bands printed right after this one
-  std::function<bool()> printIf;       // printed only when it returns true
-  bool keepTogether = true;            // moved to the next page whole when it does not fit
+  std::vector<Band> children;     // child bands printed right after this one
+  std::function<bool()> printIf;  // printed only when it returns true
+  bool keepTogether = true;       // moved to the next page whole when it does not fit
 };
 
 struct Group {
@@ -89,10 +89,10 @@ struct PageSetup {
 struct Report {
   PageSetup page;
   std::optional<Band> pageHeader;
-  std::optional<Band> title;  // on the report's first page, after the page header
+  std::optional<Band> title;         // on the report's first page, after the page header
   std::optional<Band> columnHeader;  // above the detail rows, again on every continuation page
-  std::vector<Group> groups;  // outermost first
-  RowSource* rows = nullptr;  // no rows: the detail band is printed once when present
+  std::vector<Group> groups;         // outermost first
+  RowSource* rows = nullptr;         // no rows: the detail band is printed once when present
   std::optional<Band> detail;
   std::optional<Band> summary;
   std::optional<Band> pageFooter;
