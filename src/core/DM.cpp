@@ -3,6 +3,7 @@
 #include "DMFormEnvironment.h"
 #include "SettingsFile.h"
 #include "SharedQueries.h"
+#include "kit/data/DatasetModel.h"
 #include "kit/data/DbError.h"
 #include "kit/sys/Clock.h"
 #include "kit/widgets/MessageService.h"
@@ -83,6 +84,14 @@ QStringList TDM::queryNames() const {
   QStringList names;
   for (const auto& q : queries_) names.append(q->name());
   return names;
+}
+
+std::optional<QString> TDM::markerValue(const QString& queryName, const QString& column) const {
+  const Dataset* q = query(QStringLiteral("ZQuery") + queryName);
+  if (!q) return std::nullopt;
+  if (!q->isOpen()) return QString();
+  if (!q->hasField(column)) return std::nullopt;
+  return kit::data::DatasetModel::displayText(q->value(column));
 }
 
 bool TDM::positionCurrentUser() {

@@ -55,6 +55,10 @@ class TDM : public QObject {
   kit::data::Dataset& ZQueryPartner() const { return *query(QStringLiteral("ZQueryPartner")); }
   kit::data::Dataset& ZQueryTelephely() const { return *query(QStringLiteral("ZQueryTelephely")); }
   QStringList queryNames() const;
+  // The value a rich-text template marker names: the text of `column` in the current row of the
+  // shared query "ZQuery" + `query` (names compared case-insensitively); std::nullopt when there
+  // is no such query or column. A query not open gives empty text.
+  std::optional<QString> markerValue(const QString& query, const QString& column) const;
   // Positions ZQueryUser on the current user's row (login name compared case-insensitively),
   // opening it when needed; false when there is no such row.
   bool positionCurrentUser();

@@ -85,6 +85,7 @@ class TestDM : public QObject {
   void tableExists();
   void settlementLookups();
   void postalCodeAndTownPairing();
+  void templateMarkerValues();
 };
 
 void TestDM::sessionFromTheSettingsFile() {
@@ -256,6 +257,17 @@ void TestDM::postalCodeAndTownPairing() {
   QCOMPARE(partners.text("isz"), QString("1011"));
   partners.post();
   QCOMPARE(count("select count(*) from partner where isz = '1011' and varos = 'Ismeretlen'"), 1);
+}
+
+void TestDM::templateMarkerValues() {
+  dm_->ZConnection.exec("insert into partner (nev, c_date) values ('Alfa Kft.', '2013-05-07')");
+  QCOMPARE(dm_->markerValue("Partner", "nev"), std::optional<QString>(QString()));  // not open yet
+  dm_->ZQueryPartner().open();
+  QCOMPARE(dm_->markerValue("partner", "NEV"), std::optional<QString>("Alfa Kft."));
+  QCOMPARE(dm_->markerValue("Partner", "c_date"), std::optional<QString>("2013. 05. 07."));
+  QCOMPARE(dm_->markerValue("Partner", "isz"), std::optional<QString>(QString()));
+  QCOMPARE(dm_->markerValue("Partner", "nincs"), std::nullopt);
+  QCOMPARE(dm_->markerValue("Nincs", "nev"), std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(TestDM)
