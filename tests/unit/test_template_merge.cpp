@@ -45,17 +45,26 @@ void TestTemplateMerge::markers_data() {
   QTest::addColumn<QString>("html");
   QTest::addColumn<QString>("text");
   QTest::addColumn<int>("count");
-  QTest::newRow("plain") << "Belépő: ~Nyomtat_Beszallas.nev~." << "Belépő: Kovács Péter." << 1;
-  QTest::newRow("blanks around the dot") << "~ Nyomtat_Beszallas . nev ~" << "Kovács Péter" << 1;
-  QTest::newRow("names in any case") << "~NYOMTAT_beszallas.NEV~" << "Kovács Péter" << 1;
-  QTest::newRow("unknown column") << "[~Nyomtat_Beszallas.nincs~]" << "[{HIBÁS MEZŐ}]" << 1;
-  QTest::newRow("unknown query") << "[~Nincs.nev~]" << "[{HIBÁS MEZŐ}]" << 1;
-  QTest::newRow("no dot") << "[~Nyomtat_Beszallas~]" << "[{HIBÁS MEZŐ}]" << 1;
-  QTest::newRow("empty value") << "[~Ures.adat~]" << "[]" << 1;
+  QTest::newRow("plain") << "Belépő: ~Nyomtat_Beszallas.nev~."
+                         << "Belépő: Kovács Péter." << 1;
+  QTest::newRow("blanks around the dot") << "~ Nyomtat_Beszallas . nev ~"
+                                         << "Kovács Péter" << 1;
+  QTest::newRow("names in any case") << "~NYOMTAT_beszallas.NEV~"
+                                     << "Kovács Péter" << 1;
+  QTest::newRow("unknown column") << "[~Nyomtat_Beszallas.nincs~]"
+                                  << "[{HIBÁS MEZŐ}]" << 1;
+  QTest::newRow("unknown query") << "[~Nincs.nev~]"
+                                 << "[{HIBÁS MEZŐ}]" << 1;
+  QTest::newRow("no dot") << "[~Nyomtat_Beszallas~]"
+                          << "[{HIBÁS MEZŐ}]" << 1;
+  QTest::newRow("empty value") << "[~Ures.adat~]"
+                               << "[]" << 1;
   QTest::newRow("two in one paragraph") << "~Nyomtat_Beszallas.nev~, ~Nyomtat_Beszallas.hely~"
                                         << "Kovács Péter, Szeged, Tisza Lajos krt. 2." << 2;
-  QTest::newRow("no closing partner") << "~Nyomtat_Beszallas.nev~ és ~ marad" << "Kovács Péter és ~ marad" << 1;
-  QTest::newRow("no markers") << "Semmi jelölő" << "Semmi jelölő" << 0;
+  QTest::newRow("no closing partner") << "~Nyomtat_Beszallas.nev~ és ~ marad"
+                                      << "Kovács Péter és ~ marad" << 1;
+  QTest::newRow("no markers") << "Semmi jelölő"
+                              << "Semmi jelölő" << 0;
   QTest::newRow("in separate paragraphs") << "<p>~Nyomtat_Beszallas.nev~</p><p>~Nyomtat_Beszallas.hely~</p>"
                                           << "Kovács Péter\nSzeged, Tisza Lajos krt. 2." << 2;
 }

@@ -13,7 +13,9 @@ namespace kit::richtext {
 using MarkerLookup = std::function<std::optional<QString>(const QString& query, const QString& column)>;
 
 // The text a marker naming no existing query or column is replaced by.
-inline QString wrongFieldText() { return QStringLiteral("{HIBÁS MEZŐ}"); }
+inline QString wrongFieldText() {
+  return QStringLiteral("{HIBÁS MEZŐ}");
+}
 
 // Fills a rich-text template: every marker, the text between two "~" ("~Nyomtat_Beszallas.nev~"),
 // is replaced, both "~" included, by the value it names, in the formatting the marker had. The
