@@ -53,7 +53,10 @@ class TestPreview : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { kit::sys::Printers::replaceInstalled(QStringList{"Irodai lézer"}); kit::sys::Printers::setCurrent("Irodai lézer"); }
+  void init() {
+    kit::sys::Printers::replaceInstalled(QStringList{"Irodai lézer"});
+    kit::sys::Printers::setCurrent("Irodai lézer");
+  }
   void cleanup() { kit::sys::Printers::replaceInstalled(std::nullopt); }
 
   void pagesAndTitle();
@@ -112,7 +115,9 @@ void TestPreview::printJobs() {
   TfrmNetScapePreview preview;
   preview.setDocument(threePages(), composite);
   preview.printsPageByPage = [&] { return pageByPage; };
-  preview.askPrintRange = [](const PreparedDocument& d) { return std::optional<PageRange>(PageRange{0, d.pageCount() - 1}); };
+  preview.askPrintRange = [](const PreparedDocument& d) {
+    return std::optional<PageRange>(PageRange{0, d.pageCount() - 1});
+  };
   QVERIFY(preview.printNow());
   QCOMPARE(recorder.jobs.size(), jobs);
   QCOMPARE(recorder.jobs.first().printer, QString("Irodai lézer"));
@@ -132,9 +137,12 @@ void TestPreview::printFailureIsTold() {
 void TestPreview::pdfExport_data() {
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QString>("written");
-  QTest::newRow("without extension") << "lista" << "lista.pdf";
-  QTest::newRow("with extension") << "lista.pdf" << "lista.pdf";
-  QTest::newRow("upper-case extension") << "LISTA.PDF" << "LISTA.PDF";
+  QTest::newRow("without extension") << "lista"
+                                     << "lista.pdf";
+  QTest::newRow("with extension") << "lista.pdf"
+                                  << "lista.pdf";
+  QTest::newRow("upper-case extension") << "LISTA.PDF"
+                                        << "LISTA.PDF";
 }
 
 void TestPreview::pdfExport() {

@@ -26,7 +26,8 @@ class SystemPrintJobs : public PrintJobs {
     PreparedDocument part{document.title, {document.pages.begin() + from, document.pages.begin() + to + 1}};
     if (printer == kit::sys::Printers::pdfPrinterName()) {
       QDir().mkpath(pdfPrinterFolder());
-      const QString name = safeFileName(document.title) + kit::sys::Clock::now().toString(QStringLiteral("_yyyyMMdd_HHmmss_zzz")) +
+      const QString name = safeFileName(document.title) +
+                           kit::sys::Clock::now().toString(QStringLiteral("_yyyyMMdd_HHmmss_zzz")) +
                            QStringLiteral(".pdf");
       return writePdf(part, pdfPrinterFolder() + name);
     }
@@ -36,7 +37,8 @@ class SystemPrintJobs : public PrintJobs {
     QPainter painter;
     for (size_t i = 0; i < part.pages.size(); ++i) {
       const PreparedPage& page = part.pages[i];
-      device.setPageLayout(QPageLayout(QPageSize(page.size, QPageSize::Millimeter), QPageLayout::Portrait, QMarginsF()));
+      device.setPageLayout(
+          QPageLayout(QPageSize(page.size, QPageSize::Millimeter), QPageLayout::Portrait, QMarginsF()));
       if (i == 0) {
         if (!painter.begin(&device)) return false;
       } else if (!device.newPage()) {
@@ -55,14 +57,18 @@ PrintJobs*& installed() {
 
 }  // namespace
 
-QString pdfPrinterFolder() { return kit::sys::programFile(QStringLiteral("Nyomtatás")) + QLatin1Char('/'); }
+QString pdfPrinterFolder() {
+  return kit::sys::programFile(QStringLiteral("Nyomtatás")) + QLatin1Char('/');
+}
 
 PrintJobs& printJobs() {
   static SystemPrintJobs system;
   return installed() ? *installed() : system;
 }
 
-void setPrintJobs(PrintJobs* jobs) { installed() = jobs; }
+void setPrintJobs(PrintJobs* jobs) {
+  installed() = jobs;
+}
 
 bool printDocument(const PreparedDocument& document, bool composite, bool pageByPage,
                    const std::function<std::optional<PageRange>(const PreparedDocument&)>& askRange) {

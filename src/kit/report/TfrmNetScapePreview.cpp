@@ -98,8 +98,8 @@ TfrmNetScapePreview::TfrmNetScapePreview(QWidget* parent) : QDialog(parent) {
   connect(ButtonPrint, &QPushButton::clicked, this, [this] { printNow(); });
   connect(ButtonPdf, &QPushButton::clicked, this, [this] {
     const QString name = askPdfName ? askPdfName()
-                                    : QFileDialog::getSaveFileName(this, QStringLiteral("PDF-be nyomtatás"), {},
-                                                                   QStringLiteral("Pdf (*.pdf)"));
+                                    : QFileDialog::getSaveFileName(this, QStringLiteral("PDF-be nyomtatás"),
+                                                                   {}, QStringLiteral("Pdf (*.pdf)"));
     saveAsPdf(name);
   });
   connect(ButtonClose, &QPushButton::clicked, this, [this] {
@@ -142,9 +142,11 @@ void TfrmNetScapePreview::zoomOut() {
 
 void TfrmNetScapePreview::refresh() {
   const int count = document_.pageCount();
-  const QString pageText = page_ == 0 ? QStringLiteral(" - 1 oldal : ")
-                                      : QStringLiteral(" - ") + QString::number(page_ + 1) + QStringLiteral(" oldal : ");
-  setWindowTitle(QStringLiteral("Nyomtatási kép ") + document_.title + pageText + QStringLiteral(" Befejezve"));
+  const QString pageText =
+      page_ == 0 ? QStringLiteral(" - 1 oldal : ")
+                 : QStringLiteral(" - ") + QString::number(page_ + 1) + QStringLiteral(" oldal : ");
+  setWindowTitle(QStringLiteral("Nyomtatási kép ") + document_.title + pageText +
+                 QStringLiteral(" Befejezve"));
   LabelPage->setText(QString::number(count == 0 ? 0 : page_ + 1) + QLatin1Char('/') + QString::number(count));
   ButtonPrior->setEnabled(page_ > 0);
   ButtonNext->setEnabled(page_ + 1 < count);
@@ -169,7 +171,8 @@ bool TfrmNetScapePreview::saveAsPdf(const QString& name) {
     return false;
   }
   // ".pdf" once: a name typed with the extension keeps it as it is.
-  const QString path = name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? name : name + QStringLiteral(".pdf");
+  const QString path =
+      name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? name : name + QStringLiteral(".pdf");
   if (!writePdf(document_, path)) {
     kit::ui::warn(QStringLiteral("Hiba a nyomtatás során!"));
     return false;

@@ -41,11 +41,11 @@ class TfrmNetScapePreview : public QDialog {
   // The save dialog; an empty name means none was given.
   std::function<QString()> askPdfName;
 
-  QPushButton* ButtonFirst = nullptr;  // "Első oldalra ugrás"
-  QPushButton* ButtonPrior = nullptr;  // "Elöző oldal"
-  QPushButton* ButtonNext = nullptr;   // "Következő oldal"
-  QPushButton* ButtonLast = nullptr;   // "Utolsó oldalra ugrás"
-  QLabel* LabelPage = nullptr;         // "1/3"
+  QPushButton* ButtonFirst = nullptr;    // "Első oldalra ugrás"
+  QPushButton* ButtonPrior = nullptr;    // "Elöző oldal"
+  QPushButton* ButtonNext = nullptr;     // "Következő oldal"
+  QPushButton* ButtonLast = nullptr;     // "Utolsó oldalra ugrás"
+  QLabel* LabelPage = nullptr;           // "1/3"
   QPushButton* ButtonZoomIn = nullptr;   // "Nagyítás"
   QPushButton* ButtonZoomOut = nullptr;  // "Kicsinyítés"
   QLabel* LabelZoom = nullptr;           // "100%"
