@@ -8,8 +8,8 @@
 namespace session {
 
 QString ownerLine(const OwnerData& o) {
-  return o.nev + QStringLiteral(",  Cím: ") + o.isz + QStringLiteral(", ") + o.telepules + QStringLiteral(", ") +
-         o.cim + QStringLiteral(",  Tel.: ") + o.telefon;
+  return o.nev + QStringLiteral(",  Cím: ") + o.isz + QStringLiteral(", ") + o.telepules +
+         QStringLiteral(", ") + o.cim + QStringLiteral(",  Tel.: ") + o.telefon;
 }
 
 QString taxNumberLine(const OwnerData& owner, bool adoszamSwitch, TaxNumberRule rule) {
@@ -21,13 +21,18 @@ QString addressLine(const AddressData& a) {
   return a.isz + QStringLiteral(", ") + a.telepules + QStringLiteral(", ") + a.cim;
 }
 
-QString telephoneLine(const AddressData& a) { return QStringLiteral("Telefon: ") + a.telefon; }
+QString telephoneLine(const AddressData& a) {
+  return QStringLiteral("Telefon: ") + a.telefon;
+}
 
-QString activityLine(const AddressData& a) { return QStringLiteral("TEAOR szám: ") + a.teaor; }
+QString activityLine(const AddressData& a) {
+  return QStringLiteral("TEAOR szám: ") + a.teaor;
+}
 
 QString yearLine(const QDate& date) {
-  return date.isValid() ? QString::number(date.year()).rightJustified(4, QLatin1Char('0')) + QStringLiteral(". évi")
-                        : QString();
+  return date.isValid()
+             ? QString::number(date.year()).rightJustified(4, QLatin1Char('0')) + QStringLiteral(". évi")
+             : QString();
 }
 
 QString placeAndDateLine(const QString& place, const QDate& date) {

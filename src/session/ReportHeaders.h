@@ -26,10 +26,10 @@ enum class TaxNumberRule { PrintWhenSwitchOff, PrintWhenSwitchOn };
 // "Adószám: <tax number>", or empty text by the rule.
 QString taxNumberLine(const OwnerData& owner, bool adoszamSwitch, TaxNumberRule rule);
 
-QString addressLine(const AddressData& address);       // "<postal code>, <town>, <street>"
-QString telephoneLine(const AddressData& address);     // "Telefon: <telephone>"
-QString activityLine(const AddressData& address);      // "TEAOR szám: <code>"
-QString yearLine(const QDate& date);                   // "2013. évi"
+QString addressLine(const AddressData& address);                    // "<postal code>, <town>, <street>"
+QString telephoneLine(const AddressData& address);                  // "Telefon: <telephone>"
+QString activityLine(const AddressData& address);                   // "TEAOR szám: <code>"
+QString yearLine(const QDate& date);                                // "2013. évi"
 QString placeAndDateLine(const QString& place, const QDate& date);  // "Szeged, 2013. 05. 07."
 
 // The quality-certification picture: with the Logo switch on, ISOPic/<tax number>.bmp of the
@@ -42,11 +42,11 @@ QImage signaturePicture(bool userStempli, const QString& stempliName);
 
 // The Defence Forces header of a document.
 struct DefenceHeader {
-  bool shown = false;         // the record number and copy lines
-  bool caption = false;       // the "Magyar Honvédség" caption
-  QString partnerName;        // the name as printed
-  QString recordNumberLine;   // "Nyt. szám: <number>"
-  QString copyLine;           // "<copy>. számú példány"
+  bool shown = false;        // the record number and copy lines
+  bool caption = false;      // the "Magyar Honvédség" caption
+  QString partnerName;       // the name as printed
+  QString recordNumberLine;  // "Nyt. szám: <number>"
+  QString copyLine;          // "<copy>. számú példány"
 };
 DefenceHeader defenceHeader(bool mhSwitch, const QString& partnerName, const QString& recordNumber,
                             const QString& copyNumber);

@@ -35,8 +35,10 @@ class TestReportHeaders : public QObject {
 };
 
 void TestReportHeaders::headerTexts() {
-  const OwnerData owner{"Munkavédelmi Iroda Kft.", "6720", "Szeged", "Kárász u. 5.", "(62)123-45-67", "12345678-2-06"};
-  QCOMPARE(ownerLine(owner), QString("Munkavédelmi Iroda Kft.,  Cím: 6720, Szeged, Kárász u. 5.,  Tel.: (62)123-45-67"));
+  const OwnerData owner{"Munkavédelmi Iroda Kft.", "6720",         "Szeged", "Kárász u. 5.",
+                        "(62)123-45-67",           "12345678-2-06"};
+  QCOMPARE(ownerLine(owner),
+           QString("Munkavédelmi Iroda Kft.,  Cím: 6720, Szeged, Kárász u. 5.,  Tel.: (62)123-45-67"));
   const AddressData site{"8000", "Székesfehérvár", "Ipari park 3.", "(22)555-66-77", "2562"};
   QCOMPARE(addressLine(site), QString("8000, Székesfehérvár, Ipari park 3."));
   QCOMPARE(telephoneLine(site), QString("Telefon: (22)555-66-77"));
@@ -94,10 +96,10 @@ void TestReportHeaders::defenceForces_data() {
   QTest::addColumn<QString>("printed");
   QTest::newRow("switch off") << false << "Magyar Honvédség 5. Bocskai István Lövészdandár" << false << false
                               << "Magyar Honvédség 5. Bocskai István Lövészdandár";
-  QTest::newRow("unit of the forces") << true << "Magyar Honvédség 5. Bocskai István Lövészdandár" << true << true
-                                      << "5. Bocskai István Lövészdandár";
-  QTest::newRow("written in capitals") << true << "MAGYAR HONVÉDSÉG Logisztikai Központ" << true << true
-                                       << "Logisztikai Központ";
+  QTest::newRow("unit of the forces") << true << "Magyar Honvédség 5. Bocskai István Lövészdandár" << true
+                                      << true << "5. Bocskai István Lövészdandár";
+  QTest::newRow("written in capitals")
+      << true << "MAGYAR HONVÉDSÉG Logisztikai Központ" << true << true << "Logisztikai Központ";
   QTest::newRow("other partner") << true << "Alfa Kft." << true << false << "Alfa Kft.";
 }
 
