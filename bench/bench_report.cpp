@@ -43,7 +43,8 @@ Document listDocument(TableRows& rows) {
   head.rect = {0, 0, 180, 6};
   r.columnHeader = Band{7, {head}};
   r.rows = &rows;
-  r.detail = Band{6, {field("nev", 0, 60), field("gyariszam", 60, 35), field("hely", 95, 50), field("datum", 145, 35)}};
+  r.detail = Band{
+      6, {field("nev", 0, 60), field("gyariszam", 60, 35), field("hely", 95, 50), field("datum", 145, 35)}};
   Element page;
   page.kind = Element::Kind::PageInfo;
   page.text = "{page} / {pages}";
@@ -55,8 +56,8 @@ Document listDocument(TableRows& rows) {
 TableRows makeRows(int n) {
   TableRows rows({"nev", "gyariszam", "hely", "datum"});
   for (int i = 0; i < n; ++i)
-    rows.append({QString("Emelőgép %1").arg(i), QString("GY-%1").arg(i * 7919 % 100000), QString("Csarnok %1").arg(i % 17),
-                 QDate(2026, 1, 1).addDays(i % 365)});
+    rows.append({QString("Emelőgép %1").arg(i), QString("GY-%1").arg(i * 7919 % 100000),
+                 QString("Csarnok %1").arg(i % 17), QDate(2026, 1, 1).addDays(i % 365)});
   return rows;
 }
 
@@ -81,16 +82,17 @@ int main(int argc, char** argv) {
   const double bigMs = double(timer.nsecsElapsed()) / 1e6;
   const long after = memoryKb("VmHWM:");
 
-  std::printf("prepare %d pages: %.0f ms, %.0f pages/s\n", prepared.pageCount(), bigMs, prepared.pageCount() / bigMs * 1000);
-  std::printf("baseline 10 x %d pages: %.0f ms; ratio %.2f (1.00 = cost grows with the pages)\n", smallPages, tenSmall,
-              bigMs / tenSmall);
+  std::printf("prepare %d pages: %.0f ms, %.0f pages/s\n", prepared.pageCount(), bigMs,
+              prepared.pageCount() / bigMs * 1000);
+  std::printf("baseline 10 x %d pages: %.0f ms; ratio %.2f (1.00 = cost grows with the pages)\n", smallPages,
+              tenSmall, bigMs / tenSmall);
   std::printf("peak memory %ld KiB, %ld KiB above the rows (%.1f KiB a page)\n", after, after - before,
               double(after - before) / std::max(1, prepared.pageCount()));
 
   QTemporaryDir dir;
   timer.restart();
   writePdf(prepared, dir.filePath("lista.pdf"));
-  std::printf("PDF of %d pages: %.0f ms, %lld KiB\n", prepared.pageCount(), double(timer.nsecsElapsed()) / 1e6,
-              QFileInfo(dir.filePath("lista.pdf")).size() / 1024);
+  std::printf("PDF of %d pages: %.0f ms, %lld KiB\n", prepared.pageCount(),
+              double(timer.nsecsElapsed()) / 1e6, QFileInfo(dir.filePath("lista.pdf")).size() / 1024);
   return 0;
 }
