@@ -45,7 +45,8 @@ void TestRtf::readsWhatWordProcessorsWrite() {
       "{\\f1\\fswiss\\fcharset238 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
       "{\\stylesheet{\\s0 Normal;}}{\\*\\generator Riched20;}{\\info{\\title Minta}}\n"
       "\\pard\\qc\\f1\\fs28\\b BESZ\\'c1LL\\'c1SI ENGED\\'c9LY\\b0\\par\n"
-      "\\pard\\li720\\f0\\fs24 Helysz\\'edn: {\\i Szeged}, {\\cf1 piros} \\u337?t\\u369?r\\tab v\\'e9ge\\par\n"
+      "\\pard\\li720\\f0\\fs24 Helysz\\'edn: {\\i Szeged}, {\\cf1 piros} \\u337?t\\u369?r\\tab "
+      "v\\'e9ge\\par\n"
       "{\\pict\\pngblip 89504e470d0a}{\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}\\line m\\'e1sodik\\~sor}";
   QTextDocument doc;
   QString error;
@@ -62,13 +63,15 @@ void TestRtf::readsWhatWordProcessorsWrite() {
   const int szeged = second.position() + second.text().indexOf("Szeged");
   QVERIFY(formatAt(doc, szeged).fontItalic());
   QVERIFY(!formatAt(doc, szeged).font().bold());
-  QCOMPARE(formatAt(doc, second.position() + second.text().indexOf("piros")).foreground().color(), QColor(255, 0, 0));
+  QCOMPARE(formatAt(doc, second.position() + second.text().indexOf("piros")).foreground().color(),
+           QColor(255, 0, 0));
   QCOMPARE(second.next().text(), QString("1") + QChar::LineSeparator + "második" + QChar(0x00A0) + "sor");
 }
 
 void TestRtf::roundTripKeepsTextAndFormatting() {
   QTextDocument doc;
-  doc.setHtml("<p align=center><b>" + kHungarian + "</b></p><p><i>dőlt</i> <u>aláhúzott</u> "
+  doc.setHtml("<p align=center><b>" + kHungarian +
+              "</b></p><p><i>dőlt</i> <u>aláhúzott</u> "
               "<span style='font-size:16pt; color:#0000ff'>kék nagy</span> \\ { } jelek</p>"
               "<p style='margin-left:20px'>behúzott\tsor</p>");
   QTextCursor pageCursor(doc.lastBlock());
@@ -116,9 +119,11 @@ void TestRtf::brokenInput_data() {
   QTest::newRow("truncated") << QByteArray("{\\rtf1\\ansi{\\b f\\'e9lk\\'e9") << false << "félké";
   QTest::newRow("escape cut off") << QByteArray("{\\rtf1 a\\'") << false << "a";
   QTest::newRow("backslash at the end") << QByteArray("{\\rtf1 a\\") << false << "a";
-  QTest::newRow("huge numbers") << QByteArray("{\\rtf1\\fs99999999999999 nagy\\u99999999999 x}") << true << "nagy";
+  QTest::newRow("huge numbers") << QByteArray("{\\rtf1\\fs99999999999999 nagy\\u99999999999 x}") << true
+                                << "nagy";
   QTest::newRow("binary data skipped") << QByteArray("{\\rtf1 a{\\pict\\bin4 {{{{}b}") << true << "ab";
-  QTest::newRow("deep nesting") << QByteArray("{\\rtf1 ") + QByteArray(5000, '{') + "x" + QByteArray(5000, '}') + "}"
+  QTest::newRow("deep nesting") << QByteArray("{\\rtf1 ") + QByteArray(5000, '{') + "x" +
+                                       QByteArray(5000, '}') + "}"
                                 << false << "";
   QTest::newRow("extra closing braces") << QByteArray("{\\rtf1\\ansicpg1250 v\\'e9ge}}}") << true << "vége";
 }

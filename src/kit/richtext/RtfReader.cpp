@@ -43,7 +43,8 @@ class Reader {
       const char c = data_[pos_];
       if (c == '{') {
         ++pos_;
-        if (stack_.size() >= kMaxDepth) return fail(error, QStringLiteral("túl mélyen egymásba ágyazott csoportok"));
+        if (stack_.size() >= kMaxDepth)
+          return fail(error, QStringLiteral("túl mélyen egymásba ágyazott csoportok"));
         flush();
         stack_.push_back(state_);
         groupStart_ = true;
@@ -113,9 +114,7 @@ class Reader {
         case '~': addChar(QChar(0x00A0)); return;
         case '_': addChar(QChar(0x2011)); return;
         case '-': return;  // optional hyphen
-        case '*':
-          ignorableNext_ = true;
-          return;
+        case '*': ignorableNext_ = true; return;
         case '\r':
         case '\n': paragraph(); return;
         case '\t': addChar(QLatin1Char('\t')); return;
@@ -123,7 +122,8 @@ class Reader {
       }
     }
     const qsizetype start = pos_;
-    while (pos_ < data_.size() && isalpha(static_cast<unsigned char>(data_[pos_])) && pos_ - start < 32) ++pos_;
+    while (pos_ < data_.size() && isalpha(static_cast<unsigned char>(data_[pos_])) && pos_ - start < 32)
+      ++pos_;
     const QByteArray word = data_.mid(start, pos_ - start);
     bool hasParam = false;
     long long param = 0;
@@ -152,11 +152,13 @@ class Reader {
     // Destinations.
     if (w == "fonttbl") return setDestination(Destination::FontTable);
     if (w == "colortbl") return setDestination(Destination::ColorTable);
-    static const QByteArrayList skipped{"stylesheet", "info", "pict", "object", "header", "footer", "headerl",
-                                        "headerr", "headerf", "footerl", "footerr", "footerf", "fldinst",
-                                        "themedata", "colorschememapping", "latentstyles", "datastore",
-                                        "xmlnstbl", "listtable", "listoverridetable", "rsidtbl", "generator",
-                                        "pgdsctbl", "footnote", "annotation", "bkmkstart", "bkmkend"};
+    static const QByteArrayList skipped{
+        "stylesheet",   "info",      "pict",     "object",    "header",
+        "footer",       "headerl",   "headerr",  "headerf",   "footerl",
+        "footerr",      "footerf",   "fldinst",  "themedata", "colorschememapping",
+        "latentstyles", "datastore", "xmlnstbl", "listtable", "listoverridetable",
+        "rsidtbl",      "generator", "pgdsctbl", "footnote",  "annotation",
+        "bkmkstart",    "bkmkend"};
     if (skipped.contains(w)) return setDestination(Destination::Skip);
     if (w == "bin") {
       flush();
@@ -209,13 +211,20 @@ class Reader {
     if (w == "rdblquote") return addChar(QChar(0x201D));
 
     flush();  // formatting changes from here on
-    if (w == "b") state_.bold = on;
-    else if (w == "i") state_.italic = on;
-    else if (w == "ul") state_.underline = on;
-    else if (w == "ulnone") state_.underline = false;
-    else if (w == "fs") state_.halfPoints = std::clamp(hasParam ? p : 24, 2, 3276);
-    else if (w == "f") state_.font = p;
-    else if (w == "cf") state_.color = p;
+    if (w == "b")
+      state_.bold = on;
+    else if (w == "i")
+      state_.italic = on;
+    else if (w == "ul")
+      state_.underline = on;
+    else if (w == "ulnone")
+      state_.underline = false;
+    else if (w == "fs")
+      state_.halfPoints = std::clamp(hasParam ? p : 24, 2, 3276);
+    else if (w == "f")
+      state_.font = p;
+    else if (w == "cf")
+      state_.color = p;
     else if (w == "plain") {
       state_.bold = state_.italic = state_.underline = false;
       state_.halfPoints = 24;
@@ -224,14 +233,22 @@ class Reader {
       state_.alignment = Qt::AlignLeft;
       state_.leftIndent = state_.rightIndent = state_.firstIndent = 0;
       applyBlockFormat();
-    } else if (w == "ql") state_.alignment = Qt::AlignLeft;
-    else if (w == "qc") state_.alignment = Qt::AlignHCenter;
-    else if (w == "qr") state_.alignment = Qt::AlignRight;
-    else if (w == "qj") state_.alignment = Qt::AlignJustify;
-    else if (w == "li") state_.leftIndent = p / 20.0;
-    else if (w == "ri") state_.rightIndent = p / 20.0;
-    else if (w == "fi") state_.firstIndent = p / 20.0;
-    if (w == "ql" || w == "qc" || w == "qr" || w == "qj" || w == "li" || w == "ri" || w == "fi") applyBlockFormat();
+    } else if (w == "ql")
+      state_.alignment = Qt::AlignLeft;
+    else if (w == "qc")
+      state_.alignment = Qt::AlignHCenter;
+    else if (w == "qr")
+      state_.alignment = Qt::AlignRight;
+    else if (w == "qj")
+      state_.alignment = Qt::AlignJustify;
+    else if (w == "li")
+      state_.leftIndent = p / 20.0;
+    else if (w == "ri")
+      state_.rightIndent = p / 20.0;
+    else if (w == "fi")
+      state_.firstIndent = p / 20.0;
+    if (w == "ql" || w == "qc" || w == "qr" || w == "qj" || w == "li" || w == "ri" || w == "fi")
+      applyBlockFormat();
   }
 
   static bool knownInText(const QByteArray& w) { return w == "ud" || w == "upr"; }

@@ -52,9 +52,12 @@ QByteArray writeRtf(const QTextDocument& document) {
     const QTextBlockFormat bf = block.blockFormat();
     body += "\\pard";
     const Qt::Alignment a = bf.alignment() & Qt::AlignHorizontal_Mask;
-    if (a & Qt::AlignHCenter) body += "\\qc";
-    else if (a & Qt::AlignRight) body += "\\qr";
-    else if (a & Qt::AlignJustify) body += "\\qj";
+    if (a & Qt::AlignHCenter)
+      body += "\\qc";
+    else if (a & Qt::AlignRight)
+      body += "\\qr";
+    else if (a & Qt::AlignJustify)
+      body += "\\qj";
     if (bf.leftMargin() != 0) body += "\\li" + QByteArray::number(qRound(bf.leftMargin() * 20));
     if (bf.rightMargin() != 0) body += "\\ri" + QByteArray::number(qRound(bf.rightMargin() * 20));
     if (bf.textIndent() != 0) body += "\\fi" + QByteArray::number(qRound(bf.textIndent() * 20));
@@ -81,7 +84,8 @@ QByteArray writeRtf(const QTextDocument& document) {
     // A paragraph that starts a new page ends the one before with a page break.
     const QTextBlock next = block.next();
     if (next.isValid())
-      body += (next.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) ? "\\page\n" : "\\par\n";
+      body += (next.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) ? "\\page\n"
+                                                                                           : "\\par\n";
   }
   QByteArray out = "{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc1\n{\\fonttbl";
   if (fonts.empty()) fonts.emplace(QStringLiteral("Arial"), 0);
