@@ -19,10 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
   QTextDocument doc;
   kit::richtext::readRtf(bytes, doc);
-  kit::richtext::mergeTemplate(doc, [](const QString& query, const QString& column) -> std::optional<QString> {
-    if (query.isEmpty() || column.isEmpty()) return std::nullopt;
-    return column.size() % 2 ? QStringLiteral("~") + query : QString();
-  });
+  kit::richtext::mergeTemplate(doc,
+                               [](const QString& query, const QString& column) -> std::optional<QString> {
+                                 if (query.isEmpty() || column.isEmpty()) return std::nullopt;
+                                 return column.size() % 2 ? QStringLiteral("~") + query : QString();
+                               });
   QTextDocument again;
   kit::richtext::readRtf(kit::richtext::writeRtf(doc), again);
   return 0;

@@ -1,0 +1,122 @@
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "kit/data/Dataset.h"
+#include "kit/report/ReportEngine.h"
+#include "masterdata/PartnerDocuments.h"
+#include "support/TestDataModule.h"
+
+using namespace kit::report;
+using kit::data::Dataset;
+using namespace masterdata;
+
+// "Partnerek listája" and "Partner adatai" over the partner table.
+class TestPartnerDocuments : public QObject {
+  Q_OBJECT
+
+  TestDataModule module_;
+  const session::OwnerData owner_{"Munkavédelmi Iroda Kft.", "6720", "Szeged", "Kárász u. 5.", "(62)123-45-67", ""};
+
+  std::unique_ptr<Dataset> list(bool contractedOnly) {
+    auto d = std::make_unique<Dataset>(module_.dm->ZConnection);
+    d->sqlLines() = masterdata::partnerListQuery(contractedOnly);
+    d->open();
+    return d;
+  }
+  static QStringList allTexts(const PreparedDocument& doc) {
+    QStringList texts;
+    for (const PreparedPage& p : doc.pages) texts += p.texts();
+    return texts;
+  }
+
+ private slots:
+  void initTestCase() {
+    REQUIRE_TEST_SERVER();
+    module_.start();
+    module_.runDeliveredScript("partner.sql");
+    module_.dm->ZConnection.exec(
+        "insert into partner (nev, isz, telepules, cim, szerzodeses, telefon, vezeto, feljegyzes) "
+        "select 'Árvíztűrő ' || lpad(i::text, 3, '0') || ' Kft.', '6720', 'Szeged', 'Tisza Lajos krt. ' || i, "
+        "i % 4 = 0, '(62)555-00-' || lpad(i::text, 2, '0'), 'Kovács Péter', "
+        "case when i = 1 then repeat('Hosszú feljegyzés a partnerről. ', 400) end from generate_series(1, 120) i");
+  }
+
+  void listOfAllPartners();
+  void listOfContractedPartners();
+  void dataSheetOfOneOrAll();
+  void pdfOfTheList();
+};
+
+void TestPartnerDocuments::listOfAllPartners() {
+  auto partners = list(false);
+  PartnerRows rows(*partners, true);
+  const PreparedDocument doc = prepare(partnerListDocument(rows, owner_));
+  const QStringList texts = allTexts(doc);
+  QVERIFY(doc.pageCount() >= 3);
+  QCOMPARE(texts.count("Partner neve:"), 120);
+  QVERIFY(texts.contains("1."));
+  QVERIFY(texts.contains("120."));
+  QVERIFY(texts.contains("Árvíztűrő 001 Kft."));
+  QVERIFY(texts.contains("6720, Szeged, Tisza Lajos krt. 1"));
+  QVERIFY(doc.pages[0].find("Munkavédelmi Iroda Kft.,  Cím: 6720, Szeged, Kárász u. 5.,  Tel.: (62)123-45-67"));
+  QVERIFY(doc.pages.back().find(QString("%1 / %1").arg(doc.pageCount())));
+  // Numbered in the order printed: 1. is the first partner by name.
+  const int one = int(texts.indexOf("1.")), first = int(texts.indexOf("Árvíztűrő 001 Kft."));
+  QVERIFY(one >= 0 && one < first);
+}
+
+void TestPartnerDocuments::listOfContractedPartners() {
+  auto partners = list(true);
+  PartnerRows rows(*partners, true);
+  const QStringList texts = allTexts(prepare(partnerListDocument(rows, owner_)));
+  QCOMPARE(texts.count("Partner neve:"), 30);
+  QVERIFY(texts.contains("Árvíztűrő 004 Kft."));
+  QVERIFY(!texts.contains("Árvíztűrő 001 Kft."));
+  QVERIFY(texts.contains("30."));
+}
+
+void TestPartnerDocuments::dataSheetOfOneOrAll() {
+  Dataset partners(module_.dm->ZConnection);
+  partners.setSql("select *\nfrom partner\norder by nev");
+  partners.open();
+  {
+    PartnerRows one(partners, false);  // the selected partner: the first, with the long notes
+    const PreparedDocument doc = prepare(partnerDataDocument(one, owner_));
+    const QStringList texts = allTexts(doc);
+    QCOMPARE(texts.count("Partner neve:"), 1);
+    QVERIFY(texts.contains("Árvíztűrő 001 Kft."));
+    QVERIFY(texts.contains("Kovács Péter"));
+    QVERIFY(texts.contains("(62)555-00-01"));
+    QVERIFY(doc.pageCount() >= 2);  // the notes continue on the next page
+    QVERIFY(texts.filter("Hosszú feljegyzés").size() > 20);
+  }
+  partners.moveTo(5);
+  PartnerRows all(partners, true);
+  QCOMPARE(allTexts(prepare(partnerDataDocument(all, owner_))).count("Partner neve:"), 120);
+  QCOMPARE(partners.currentRow(), 119);  // the dataset followed the printing
+}
+
+void TestPartnerDocuments::pdfOfTheList() {
+  auto partners = list(false);
+  PartnerRows rows(*partners, true);
+  const PreparedDocument doc = prepare(partnerListDocument(rows, owner_));
+  QTemporaryDir dir;
+  const QString folder = qEnvironmentVariable("VAREKO_SCREENS");
+  const QString path = (folder.isEmpty() ? dir.path() : folder) + "/Partnerek_listaja.pdf";
+  QVERIFY(writePdf(doc, path));
+  const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+  if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
+  QProcess process;
+  process.start(pdftotext, {path, "-"});
+  QVERIFY(process.waitForFinished(20000));
+  const QString extracted = QString::fromUtf8(process.readAllStandardOutput());
+  QVERIFY(extracted.contains("Partnerek listája"));
+  QVERIFY(extracted.contains("Árvíztűrő 120 Kft."));
+  QVERIFY(extracted.contains("Tisza Lajos krt. 77"));
+}
+
+QTEST_MAIN(TestPartnerDocuments)
+#include "test_partner_documents.moc"
