@@ -43,15 +43,17 @@ Element rule(double y, double width = 183) {
 }
 
 QString joinedAddress(const RowSource& r) {
-  return r.value(QStringLiteral("isz")).toString() + QStringLiteral(", ") + r.value(QStringLiteral("telepules")).toString() +
-         QStringLiteral(", ") + r.value(QStringLiteral("cim")).toString();
+  return r.value(QStringLiteral("isz")).toString() + QStringLiteral(", ") +
+         r.value(QStringLiteral("telepules")).toString() + QStringLiteral(", ") +
+         r.value(QStringLiteral("cim")).toString();
 }
 
 // The owner line above, the title, and "n / m" below: the frame of both documents.
 Report framedReport(const QString& title, const session::OwnerData& owner) {
   Report r;
-  r.pageHeader = Band{22, {text(session::ownerLine(owner), {0, 0, 183, 5}, 8), rule(6),
-                           text(title, {0, 9, 183, 9}, 14, true)}};
+  r.pageHeader = Band{
+      22,
+      {text(session::ownerLine(owner), {0, 0, 183, 5}, 8), rule(6), text(title, {0, 9, 183, 9}, 14, true)}};
   r.pageHeader->elements.back().alignment = Qt::AlignHCenter | Qt::AlignTop;
   Element pages;
   pages.kind = Element::Kind::PageInfo;
@@ -81,11 +83,13 @@ Document partnerListDocument(RowSource& partners, const session::OwnerData& owne
                    *number = 0;
                    return true;
                  }};
-  r.detail = Band{12,
-                  {computed([number](const RowSource&) { return QString::number(++*number) + QLatin1Char('.'); },
-                            {0, 1, 10, 5}, true),
-                   text(QStringLiteral("Partner neve:"), {10, 1, 28, 5}), field(QStringLiteral("nev"), {38, 1, 145, 5}, true),
-                   text(QStringLiteral("Címe:"), {10, 6, 28, 5}), computed(joinedAddress, {38, 6, 145, 5})}};
+  r.detail =
+      Band{12,
+           {computed([number](const RowSource&) { return QString::number(++*number) + QLatin1Char('.'); },
+                     {0, 1, 10, 5}, true),
+            text(QStringLiteral("Partner neve:"), {10, 1, 28, 5}),
+            field(QStringLiteral("nev"), {38, 1, 145, 5}, true),
+            text(QStringLiteral("Címe:"), {10, 6, 28, 5}), computed(joinedAddress, {38, 6, 145, 5})}};
   return Document{QStringLiteral("Partnerek listája"), {r}};
 }
 
@@ -128,9 +132,13 @@ Document partnerDataDocument(RowSource& partners, const session::OwnerData& owne
 PartnerRows::PartnerRows(kit::data::Dataset& dataset, bool allRows)
     : dataset_(dataset), all_(allRows), home_(dataset.currentRow()) {}
 
-int PartnerRows::rowCount() const { return all_ ? dataset_.recordCount() : (home_ >= 0 ? 1 : 0); }
+int PartnerRows::rowCount() const {
+  return all_ ? dataset_.recordCount() : (home_ >= 0 ? 1 : 0);
+}
 
-void PartnerRows::moveTo(int row) { dataset_.moveTo(all_ ? row : home_); }
+void PartnerRows::moveTo(int row) {
+  dataset_.moveTo(all_ ? row : home_);
+}
 
 QVariant PartnerRows::value(const QString& field) const {
   return dataset_.hasField(field) ? dataset_.value(field) : QVariant();

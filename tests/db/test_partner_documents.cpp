@@ -18,7 +18,8 @@ class TestPartnerDocuments : public QObject {
   Q_OBJECT
 
   TestDataModule module_;
-  const session::OwnerData owner_{"Munkavédelmi Iroda Kft.", "6720", "Szeged", "Kárász u. 5.", "(62)123-45-67", ""};
+  const session::OwnerData owner_{"Munkavédelmi Iroda Kft.", "6720", "Szeged", "Kárász u. 5.",
+                                  "(62)123-45-67",           ""};
 
   std::unique_ptr<Dataset> list(bool contractedOnly) {
     auto d = std::make_unique<Dataset>(module_.dm->ZConnection);
@@ -39,9 +40,11 @@ class TestPartnerDocuments : public QObject {
     module_.runDeliveredScript("partner.sql");
     module_.dm->ZConnection.exec(
         "insert into partner (nev, isz, telepules, cim, szerzodeses, telefon, vezeto, feljegyzes) "
-        "select 'Árvíztűrő ' || lpad(i::text, 3, '0') || ' Kft.', '6720', 'Szeged', 'Tisza Lajos krt. ' || i, "
+        "select 'Árvíztűrő ' || lpad(i::text, 3, '0') || ' Kft.', '6720', 'Szeged', 'Tisza Lajos krt. ' || "
+        "i, "
         "i % 4 = 0, '(62)555-00-' || lpad(i::text, 2, '0'), 'Kovács Péter', "
-        "case when i = 1 then repeat('Hosszú feljegyzés a partnerről. ', 400) end from generate_series(1, 120) i");
+        "case when i = 1 then repeat('Hosszú feljegyzés a partnerről. ', 400) end from generate_series(1, "
+        "120) i");
   }
 
   void listOfAllPartners();
@@ -61,7 +64,8 @@ void TestPartnerDocuments::listOfAllPartners() {
   QVERIFY(texts.contains("120."));
   QVERIFY(texts.contains("Árvíztűrő 001 Kft."));
   QVERIFY(texts.contains("6720, Szeged, Tisza Lajos krt. 1"));
-  QVERIFY(doc.pages[0].find("Munkavédelmi Iroda Kft.,  Cím: 6720, Szeged, Kárász u. 5.,  Tel.: (62)123-45-67"));
+  QVERIFY(
+      doc.pages[0].find("Munkavédelmi Iroda Kft.,  Cím: 6720, Szeged, Kárász u. 5.,  Tel.: (62)123-45-67"));
   QVERIFY(doc.pages.back().find(QString("%1 / %1").arg(doc.pageCount())));
   // Numbered in the order printed: 1. is the first partner by name.
   const int one = int(texts.indexOf("1.")), first = int(texts.indexOf("Árvíztűrő 001 Kft."));

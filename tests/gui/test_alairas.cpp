@@ -87,6 +87,7 @@ class TestAlairas : public QObject {
   void escapeReturnsUndoesThenCloses();
   void commandsDuringAnEditAreRefused();
   void rejectedSaveKeepsTheRow();
+  void printNeedsRowsAndNoEdit();
   void searchAsYouType();
   void paging();
   void pagingSwitch();
@@ -210,6 +211,26 @@ void TestAlairas::rejectedSaveKeepsTheRow() {
 
   // Text longer than its column cannot be typed.
   QCOMPARE(field(*w, "nev")->maxLength(), 100);
+}
+
+void TestAlairas::printNeedsRowsAndNoEdit() {
+  RecordingMessages messages;
+  auto w = open();
+  int printed = 0;
+  w->list().onPrint = [&] { ++printed; };
+  QTest::keyClick(w->DBGrid, Qt::Key_F5);  // an empty list prints nothing
+  QCOMPARE(printed, 0);
+  addSignatories(1);
+  w->commandRefresh();
+  QTest::keyClick(w->DBGrid, Qt::Key_F5);
+  QCOMPARE(printed, 1);
+  QTest::keyClick(w->DBGrid, Qt::Key_Return);
+  field(*w, "nev")->end(false);
+  typeText(field(*w, "nev"), "x");
+  w->DBGrid->setFocus();
+  QTest::keyClick(w->DBGrid, Qt::Key_F5);  // nor over a pending edit
+  QCOMPARE(printed, 1);
+  QCOMPARE(messages.texts(), QStringList{kPending});
 }
 
 void TestAlairas::searchAsYouType() {

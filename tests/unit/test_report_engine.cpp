@@ -74,6 +74,7 @@ class TestReportEngine : public QObject {
   void detailListOverThreePages();
   void stretchingTextContinuesOnTheNextPages();
   void groupHeadersAndFooters();
+  void groupHeaderAgainOnContinuationPages();
   void compositeDocumentNumbersThroughAllReports();
   void emptyRowsStillPrintTitleAndSummary();
   void stretchingRichTextSplitsBetweenLines();
@@ -158,6 +159,29 @@ void TestReportEngine::groupHeadersAndFooters() {
   QCOMPARE(texts, (QStringList{"Csoport: A", "Partner 001", "Partner 002", "Partner 003", "Vége: A",
                                "Csoport: B", "Partner 004", "Partner 005", "Partner 006", "Vége: B",
                                "Csoport: C", "Partner 007", "Vége: C"}));
+}
+
+void TestReportEngine::groupHeaderAgainOnContinuationPages() {
+  TableRows rows({"nev", "csoport"});
+  for (int i = 1; i <= 90; ++i) rows.append({QString("Gép %1").arg(i), i <= 80 ? "Daruk" : "Targoncák"});
+  Report r = listReport(&rows);
+  Group group;
+  group.key = [](const RowSource& s) { return s.value("csoport"); };
+  Element head;
+  head.kind = Element::Kind::Field;
+  head.field = "csoport";
+  head.rect = {0, 0, 100, 6};
+  group.header = band(7, {head});
+  r.groups.push_back(group);
+  const PreparedDocument prepared = prepare(Document{"", {r}});
+  QVERIFY(prepared.pageCount() >= 3);
+  // The group of the rows continued on a page is named at its top, under the column header.
+  QVERIFY(prepared.pages[1].find("Daruk"));
+  QVERIFY(prepared.pages[1].find("Daruk")->rect.top() > prepared.pages[1].find("Név")->rect.top());
+  QVERIFY(prepared.pages[1].find("Daruk")->rect.top() < prepared.pages[1].find("Gép ")->rect.top());
+  QStringList all;
+  for (const PreparedPage& p : prepared.pages) all += p.texts();
+  QCOMPARE(all.count("Targoncák"), 1);
 }
 
 void TestReportEngine::compositeDocumentNumbersThroughAllReports() {

@@ -30,6 +30,7 @@ class TestRtf : public QObject {
 
  private slots:
   void readsWhatWordProcessorsWrite();
+  void readsAFileWrittenByLibreOffice();
   void roundTripKeepsTextAndFormatting();
   void charactersOutsideTheCodePage();
   void brokenInput_data();
@@ -66,6 +67,20 @@ void TestRtf::readsWhatWordProcessorsWrite() {
   QCOMPARE(formatAt(doc, second.position() + second.text().indexOf("piros")).foreground().color(),
            QColor(255, 0, 0));
   QCOMPARE(second.next().text(), QString("1") + QChar::LineSeparator + "második" + QChar(0x00A0) + "sor");
+}
+
+void TestRtf::readsAFileWrittenByLibreOffice() {
+  QTextDocument doc;
+  QString error;
+  QVERIFY2(loadRtfFile(QString(VAREKO_TEST_DATA) + "/rtf/libreoffice_minta.rtf", doc, &error),
+           qPrintable(error));
+  QCOMPARE(doc.toPlainText(), "BESZÁLLÁSI ENGEDÉLY\nBelépő: ~Nyomtat_Beszallas.nev~, " + kHungarian +
+                                  "\nMásodik bekezdés: őű ŐŰ €\n");
+  QVERIFY(formatAt(doc, 0).font().bold());
+  QCOMPARE(doc.begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+  const QTextBlock second = doc.begin().next();
+  QVERIFY(formatAt(doc, second.position() + second.text().indexOf("árvíztűrő")).fontItalic());
+  QVERIFY(!formatAt(doc, second.position()).fontItalic());
 }
 
 void TestRtf::roundTripKeepsTextAndFormatting() {

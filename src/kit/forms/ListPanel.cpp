@@ -287,7 +287,8 @@ void ListPanel::search(const QString& text) {
 }
 
 void ListPanel::commandPrint() {
-  if (refuseIfEditing()) return;
+  // Nothing is printed over a pending edit or from an empty list.
+  if (refuseIfEditing() || query_->isEmpty()) return;
   if (onPrint) onPrint();
 }
 

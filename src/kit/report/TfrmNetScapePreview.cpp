@@ -190,6 +190,12 @@ void TfrmNetScapePreview::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+void warnIncompleteData() {
+  kit::ui::warn(
+      QStringLiteral("A program nem tudta befejezni az adatok feldolgozását!\nA nyomtatási listából "
+                     "hiányozni fognak adatok!"));
+}
+
 bool produceAndPreview(const std::function<PreparedDocument()>& build, bool composite,
                        const std::function<void(PreparedDocument, bool)>& show) {
   for (int attempt = 0; attempt < 2; ++attempt) {

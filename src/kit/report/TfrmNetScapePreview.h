@@ -69,6 +69,10 @@ class TfrmNetScapePreview : public QDialog {
 // Produces a document and shows it in the preview: `build` lays it out; when that fails it is
 // tried once more, and a second failure shows "Hiba a nyomtatás során! Próbálja újra". Returns
 // false then. `show` presents the prepared document (the preview window by default).
+// Told when the data of a long document (the risk evaluation) could not all be assembled; what
+// was assembled is still previewed.
+void warnIncompleteData();
+
 bool produceAndPreview(const std::function<PreparedDocument()>& build, bool composite,
                        const std::function<void(PreparedDocument, bool composite)>& show = {});
 
