@@ -4,6 +4,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextTable>
 #include <QtTest>
 
 #include "kit/richtext/Rtf.h"
@@ -32,6 +33,7 @@ class TestRtf : public QObject {
   void readsWhatWordProcessorsWrite();
   void readsAFileWrittenByLibreOffice();
   void roundTripKeepsTextAndFormatting();
+  void tables();
   void charactersOutsideTheCodePage();
   void brokenInput_data();
   void brokenInput();
@@ -113,6 +115,48 @@ void TestRtf::roundTripKeepsTextAndFormatting() {
   QVERIFY(back.lastBlock().blockFormat().leftMargin() > 0);
   // Writing what was read gives the same again.
   QCOMPARE(writeRtf(back), rtf);
+}
+
+void TestRtf::tables() {
+  const auto tableOf = [](QTextDocument& doc) -> QTextTable* {
+    for (auto it = doc.rootFrame()->begin(); !it.atEnd(); ++it)
+      if (auto* t = qobject_cast<QTextTable*>(it.currentFrame())) return t;
+    return nullptr;
+  };
+  const auto cellText = [](QTextTable* t, int r, int c) {
+    QTextCursor a = t->cellAt(r, c).firstCursorPosition();
+    a.setPosition(t->cellAt(r, c).lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    return a.selectedText();
+  };
+  QTextDocument doc;
+  QVERIFY(loadRtfFile(QString(VAREKO_TEST_DATA) + "/rtf/tablazat.rtf", doc));
+  QTextTable* table = tableOf(doc);
+  QVERIFY(table);
+  QCOMPARE(table->rows(), 1);
+  QCOMPARE(table->columns(), 2);
+  QCOMPARE(cellText(table, 0, 0), QString("Egy"));
+  QCOMPARE(cellText(table, 0, 1), QString("Kettő"));
+  QVERIFY(doc.toPlainText().contains(QString(QChar(0x2022)) + "\tPont"));
+
+  // A table written and read again keeps its rows, columns and cells.
+  QTextDocument source;
+  QTextCursor c(&source);
+  c.insertText("Előtte");
+  QTextTable* written = c.insertTable(2, 3);
+  for (int r = 0; r < 2; ++r)
+    for (int col = 0; col < 3; ++col)
+      written->cellAt(r, col).firstCursorPosition().insertText(QString("c%1%2 ő").arg(r).arg(col));
+  c.movePosition(QTextCursor::End);
+  c.insertText("Utána");
+  QTextDocument back;
+  QVERIFY(readRtf(writeRtf(source), back));
+  QTextTable* read = tableOf(back);
+  QVERIFY(read);
+  QCOMPARE(read->rows(), 2);
+  QCOMPARE(read->columns(), 3);
+  QCOMPARE(cellText(read, 1, 2), QString("c12 ő"));
+  QCOMPARE(back.begin().text(), QString("Előtte"));
+  QCOMPARE(back.lastBlock().text(), QString("Utána"));
 }
 
 void TestRtf::charactersOutsideTheCodePage() {

@@ -3,6 +3,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 #include <vector>
 
 #include "Rtf.h"
@@ -186,8 +187,21 @@ class Reader {
 
     if (w == "par") return paragraph();
     if (w == "line") return addChar(QChar::LineSeparator);
-    if (w == "tab" || w == "cell") return addChar(QLatin1Char('\t'));
-    if (w == "row") return paragraph();
+    if (w == "tab") return addChar(QLatin1Char('\t'));
+    if (w == "trowd") {
+      cellBoundaries_ = 0;
+      return;
+    }
+    if (w == "cellx") {
+      ++cellBoundaries_;
+      return;
+    }
+    if (w == "intbl") {
+      inTable_ = true;
+      return;
+    }
+    if (w == "cell") return endCell();
+    if (w == "row") return endRow();
     if (w == "page") return pageBreak();
     if (w == "u") {
       addChar(QChar(char16_t(p < 0 ? p + 65536 : p)));
@@ -230,6 +244,7 @@ class Reader {
       state_.halfPoints = 24;
       state_.color = 0;
     } else if (w == "pard") {
+      inTable_ = false;
       state_.alignment = Qt::AlignLeft;
       state_.leftIndent = state_.rightIndent = state_.firstIndent = 0;
       applyBlockFormat();
@@ -296,7 +311,58 @@ class Reader {
 
   void addChar(QChar c) {
     if (state_.destination != Destination::Text) return;
+    enterOrLeaveTable();
     buffer_ += c;
+  }
+
+  // ------------------------------------------------------------ tables
+
+  // Text in a table paragraph goes into the current cell (the table and its next row are made
+  // when the first text of a row arrives); text after the table continues below it.
+  void enterOrLeaveTable() {
+    if (inTable_) {
+      if (!table_) {
+        flush();
+        table_ = cursor_.insertTable(1, std::max(1, cellBoundaries_));
+        row_ = 0;
+        cell_ = 0;
+        rowPending_ = cellPending_ = false;
+        cursor_ = table_->cellAt(0, 0).firstCursorPosition();
+      } else if (rowPending_) {
+        flush();
+        table_->appendRows(1);
+        ++row_;
+        cell_ = 0;
+        rowPending_ = cellPending_ = false;
+        cursor_ = table_->cellAt(row_, 0).firstCursorPosition();
+      } else if (cellPending_) {
+        flush();
+        while (cell_ >= table_->columns()) table_->appendColumns(1);  // a row with more cells
+        cellPending_ = false;
+        cursor_ = table_->cellAt(row_, cell_).firstCursorPosition();
+      }
+    } else if (table_) {
+      flush();
+      cursor_ = table_->lastCursorPosition();
+      cursor_.movePosition(QTextCursor::NextBlock);
+      table_ = nullptr;
+    }
+  }
+
+  void endCell() {
+    if (state_.destination != Destination::Text) return;
+    inTable_ = true;
+    enterOrLeaveTable();
+    flush();
+    ++cell_;
+    cellPending_ = true;  // the next cell is entered when its text arrives
+  }
+
+  void endRow() {
+    if (state_.destination != Destination::Text || !table_) return;
+    flush();
+    rowPending_ = true;  // the next row is made when its text arrives
+    cellPending_ = false;
   }
 
   QTextCharFormat charFormat() const {
@@ -329,6 +395,7 @@ class Reader {
 
   void paragraph() {
     if (state_.destination != Destination::Text) return;
+    enterOrLeaveTable();
     flush();
     applyBlockFormat();
     cursor_.insertBlock();
@@ -346,6 +413,12 @@ class Reader {
   const QByteArray& data_;
   QTextDocument& doc_;
   QTextCursor cursor_;
+  QTextTable* table_ = nullptr;
+  bool inTable_ = false;
+  bool rowPending_ = false;
+  bool cellPending_ = false;
+  int cellBoundaries_ = 0;
+  int row_ = 0, cell_ = 0;
   qsizetype pos_ = 0;
   State state_;
   std::vector<State> stack_;
