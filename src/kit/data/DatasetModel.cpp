@@ -57,14 +57,7 @@ QVariant DatasetModel::rawValue(int row, int column) const {
 }
 
 QString DatasetModel::displayText(const QVariant& value) {
-  if (value.isNull()) return {};
-  switch (value.typeId()) {
-    case QMetaType::QDate: return kit::text::dateAsText(value.toDate());
-    case QMetaType::Double:
-      return QString::number(value.toDouble()).replace(QLatin1Char('.'), QLatin1Char(','));
-    case QMetaType::Bool: return value.toBool() ? QStringLiteral("Igen") : QStringLiteral("Nem");
-    default: return value.toString();
-  }
+  return kit::text::valueAsText(value);
 }
 
 QVariant DatasetModel::data(const QModelIndex& index, int role) const {

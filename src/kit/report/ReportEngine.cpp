@@ -32,17 +32,6 @@ QFont qfont(const Font& f) {
   return font;
 }
 
-QString defaultFormat(const QVariant& value) {
-  if (value.isNull()) return {};
-  switch (value.typeId()) {
-    case QMetaType::QDate: return kit::text::dateAsText(value.toDate());
-    case QMetaType::Double:
-      return QString::number(value.toDouble()).replace(QLatin1Char('.'), QLatin1Char(','));
-    case QMetaType::Bool: return value.toBool() ? QStringLiteral("Igen") : QStringLiteral("Nem");
-    default: return value.toString();
-  }
-}
-
 // Lines of a rich text with their bottoms (millimetres from its top), to split it between lines.
 std::vector<double> richTextLineBottoms(QTextDocument& doc) {
   std::vector<double> bottoms;
@@ -170,7 +159,7 @@ class Builder {
       case Element::Kind::Field: {
         if (e.compute) return rows ? e.compute(*rows) : QString();
         const QVariant value = rows ? rows->value(e.field) : QVariant();
-        return e.format ? e.format(value) : defaultFormat(value);
+        return e.format ? e.format(value) : kit::text::valueAsText(value);
       }
       default: return e.text;
     }

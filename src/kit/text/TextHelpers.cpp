@@ -9,6 +9,17 @@ QString dateAsText(const QDate& date) {
   return date.toString(QStringLiteral("yyyy. MM. dd."));
 }
 
+QString valueAsText(const QVariant& value) {
+  if (value.isNull()) return {};
+  switch (value.typeId()) {
+    case QMetaType::QDate: return dateAsText(value.toDate());
+    case QMetaType::Double:
+      return QString::number(value.toDouble()).replace(QLatin1Char('.'), QLatin1Char(','));
+    case QMetaType::Bool: return value.toBool() ? QStringLiteral("Igen") : QStringLiteral("Nem");
+    default: return value.toString();
+  }
+}
+
 QString pointNumberForSorting(const QString& number) {
   if (number.isEmpty()) return {};
   QString text = number;

@@ -2,11 +2,16 @@
 
 #include <QDate>
 #include <QString>
+#include <QVariant>
 
 namespace kit::text {
 
 // "2013. 05. 07."; empty text for a null date.
 QString dateAsText(const QDate& date);
+
+// A value as the program shows and prints it: dates as dateAsText(), decimals with a comma,
+// booleans as "Igen"/"Nem", NULL as empty text.
+QString valueAsText(const QVariant& value);
 
 // Sort key of a point number: every one-character part gets a leading zero and every part
 // is followed by a dot ("1.2.10" -> "01.02.10.", "3" -> "03."). Fills the sort columns of
