@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "kit/report/Elements.h"
 #include "kit/report/ReportEngine.h"
 #include "kit/report/Rows.h"
 
@@ -24,11 +25,7 @@ long memoryKb(const char* key) {
 }
 
 Element field(const char* name, double left, double width) {
-  Element e;
-  e.kind = Element::Kind::Field;
-  e.field = name;
-  e.rect = {left, 0, width, 5};
-  return e;
+  return make::field(name, {left, 0, width, 5});
 }
 
 Document listDocument(TableRows& rows) {
@@ -45,11 +42,7 @@ Document listDocument(TableRows& rows) {
   r.rows = &rows;
   r.detail = Band{
       6, {field("nev", 0, 60), field("gyariszam", 60, 35), field("hely", 95, 50), field("datum", 145, 35)}};
-  Element page;
-  page.kind = Element::Kind::PageInfo;
-  page.text = "{page} / {pages}";
-  page.rect = {150, 2, 30, 6};
-  r.pageFooter = Band{10, {page}};
+  r.pageFooter = Band{10, {make::pageInfo("{page} / {pages}", {150, 2, 30, 6})}};
   return Document{"Munkaeszközök", {r}};
 }
 

@@ -1,6 +1,7 @@
 #include "PartnerDocuments.h"
 
 #include "kit/data/Dataset.h"
+#include "kit/report/Elements.h"
 
 namespace masterdata {
 
@@ -8,38 +9,12 @@ using namespace kit::report;
 
 namespace {
 
-Element text(const QString& t, QRectF rect, double size = 9, bool bold = false) {
-  Element e;
-  e.text = t;
-  e.rect = rect;
-  e.font.pointSize = size;
-  e.font.bold = bold;
-  return e;
-}
+using make::computed;
+using make::field;
+using make::text;
 
-Element computed(std::function<QString(const RowSource&)> compute, QRectF rect, bool bold = false) {
-  Element e;
-  e.kind = Element::Kind::Field;
-  e.compute = std::move(compute);
-  e.rect = rect;
-  e.font.bold = bold;
-  return e;
-}
-
-Element field(const QString& column, QRectF rect, bool bold = false) {
-  Element e;
-  e.kind = Element::Kind::Field;
-  e.field = column;
-  e.rect = rect;
-  e.font.bold = bold;
-  return e;
-}
-
-Element rule(double y, double width = 183) {
-  Element e;
-  e.kind = Element::Kind::Line;
-  e.rect = {0, y, width, 0};
-  return e;
+Element rule(double y) {
+  return make::hline(y, 183);
 }
 
 QString joinedAddress(const RowSource& r) {
@@ -55,12 +30,9 @@ Report framedReport(const QString& title, const session::OwnerData& owner) {
       22,
       {text(session::ownerLine(owner), {0, 0, 183, 5}, 8), rule(6), text(title, {0, 9, 183, 9}, 14, true)}};
   r.pageHeader->elements.back().alignment = Qt::AlignHCenter | Qt::AlignTop;
-  Element pages;
-  pages.kind = Element::Kind::PageInfo;
-  pages.text = QStringLiteral("{page} / {pages}");
-  pages.rect = {143, 3, 40, 5};
+  Element pages =
+      make::pageInfo(QStringLiteral("{page} / {pages}"), {143, 3, 40, 5}, Qt::AlignRight | Qt::AlignTop);
   pages.font.pointSize = 8;
-  pages.alignment = Qt::AlignRight | Qt::AlignTop;
   r.pageFooter = Band{10, {rule(1), pages}};
   return r;
 }

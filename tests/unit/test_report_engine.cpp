@@ -5,6 +5,7 @@
 #include <QTextDocument>
 #include <QtTest>
 
+#include "kit/report/Elements.h"
 #include "kit/report/ReportEngine.h"
 #include "kit/report/Rows.h"
 
@@ -13,21 +14,9 @@ using namespace kit::report;
 namespace {
 
 Element text(const QString& t, QRectF rect, bool bold = false) {
-  Element e;
-  e.kind = Element::Kind::Text;
-  e.text = t;
-  e.rect = rect;
-  e.font.bold = bold;
-  return e;
+  return make::text(t, rect, 9, bold);
 }
-
-Element field(const QString& f, QRectF rect) {
-  Element e;
-  e.kind = Element::Kind::Field;
-  e.field = f;
-  e.rect = rect;
-  return e;
-}
+using make::field;
 
 Band band(double height, std::vector<Element> elements) {
   Band b;
@@ -43,11 +32,7 @@ Report listReport(RowSource* rows) {
   r.columnHeader = band(8, {text("Név", {0, 1, 100, 6}, true)});
   r.rows = rows;
   r.detail = band(6, {field("nev", {0, 0, 120, 5.5})});
-  Element pages;
-  pages.kind = Element::Kind::PageInfo;
-  pages.text = "Oldal {page} / {pages}";
-  pages.rect = {140, 2, 40, 6};
-  r.pageFooter = band(10, {pages});
+  r.pageFooter = band(10, {make::pageInfo("Oldal {page} / {pages}", {140, 2, 40, 6})});
   return r;
 }
 
@@ -115,11 +100,7 @@ void TestReportEngine::stretchingTextContinuesOnTheNextPages() {
   Element memo = text(paragraphs.join("\n"), {0, 2, 180, 6});
   memo.stretch = true;
   r.title = band(10, {text("Megjegyzés:", {0, 0, 60, 5}, true), memo});
-  Element pages;
-  pages.kind = Element::Kind::PageInfo;
-  pages.text = "{page}. oldal";
-  pages.rect = {0, 2, 40, 6};
-  r.pageFooter = band(10, {pages});
+  r.pageFooter = band(10, {make::pageInfo("{page}. oldal", {0, 2, 40, 6})});
   r.summary = band(8, {text("Vége", {0, 0, 40, 6})});
   const PreparedDocument prepared = prepare(Document{"Emlékeztető", {r}});
   QVERIFY2(prepared.pageCount() >= 3, qPrintable(QString::number(prepared.pageCount())));
