@@ -178,7 +178,7 @@ void TestStartup::secondProcessIsRefusedAndTheFirstRunsOn() {
   kit::data::Connection check;
   db_->connect(check);
   QTRY_VERIFY_WITH_TIMEOUT(
-      check.exec("select count(*) from pg_stat_activity where application_name = 'vareko' and datname = $1",
+      check.exec("select count(*) from pg_stat_activity where datname = $1 and pid <> pg_backend_pid()",
                  {db_->params().database})
               .value(0, 0)
               .toInt() > 0,

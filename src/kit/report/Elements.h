@@ -33,7 +33,8 @@ inline Element computed(std::function<QString(const RowSource&)> compute, QRectF
 }
 
 // "{page}" and "{pages}" in the text become the page number and count.
-inline Element pageInfo(const QString& pattern, QRectF rect, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+inline Element pageInfo(const QString& pattern, QRectF rect,
+                        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
   Element e;
   e.kind = Element::Kind::PageInfo;
   e.text = pattern;
