@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "kit/richtext/Rtf.h"
+#include "kit/richtext/TemplateMerge.h"
 #include "kit/text/Cp1250.h"
 
 using namespace kit::richtext;
@@ -38,6 +39,8 @@ class TestRtf : public QObject {
   void brokenInput_data();
   void brokenInput();
   void fileErrorsNameTheFile();
+  void deliveredTemplates_data();
+  void deliveredTemplates();
 };
 
 // A document in the form word processors write: font and colour tables, a style sheet and a
@@ -210,6 +213,41 @@ void TestRtf::fileErrorsNameTheFile() {
   broken.close();
   QVERIFY(!loadRtfFile(broken.fileName(), doc, &error));
   QVERIFY2(error.startsWith("A(z) hibas.rtf állomány nem olvasható:"), qPrintable(error));
+}
+
+void TestRtf::deliveredTemplates_data() {
+  QTest::addColumn<QString>("file");
+  QTest::addColumn<int>("markers");
+  QTest::newRow("beszallas.rtf") << "beszallas.rtf" << 13;
+  QTest::newRow("beszallas2.rtf") << "beszallas2.rtf" << 26;
+}
+
+// The delivered templates read as written, and every marker names a column of the permit.
+void TestRtf::deliveredTemplates() {
+  QFETCH(QString, file);
+  QFETCH(int, markers);
+  QFile columns(QString(VAREKO_TEST_DATA) + "/schema/D.txt");
+  QVERIFY(columns.open(QIODevice::ReadOnly));
+  QSet<QString> permit;
+  for (const QByteArray& line : columns.readAll().split('\n'))
+    if (line.startsWith("nyomtat_beszallas ")) permit.insert(QString::fromUtf8(line.mid(18)).trimmed());
+  QTextDocument doc;
+  QString error;
+  QVERIFY2(loadRtfFile(QString(VAREKO_DIST_DIR) + "/minta/" + file, doc, &error), qPrintable(error));
+  QStringList unknown;
+  const int replaced =
+      mergeTemplate(doc, [&](const QString& query, const QString& column) -> std::optional<QString> {
+        if (query.compare("Nyomtat_Beszallas", Qt::CaseInsensitive) != 0 ||
+            !permit.contains(column.toLower())) {
+          unknown << query + "." + column;
+          return std::nullopt;
+        }
+        return "<" + column + ">";
+      });
+  QCOMPARE(replaced, markers);
+  QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(", ")));
+  QVERIFY(!doc.toPlainText().contains('~'));
+  QVERIFY(doc.toPlainText().contains("<nyilvszam>") || doc.toPlainText().contains("<kelthely>"));
 }
 
 QTEST_MAIN(TestRtf)
