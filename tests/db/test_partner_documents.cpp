@@ -6,6 +6,7 @@
 
 #include "kit/data/Dataset.h"
 #include "kit/report/ReportEngine.h"
+#include "kit/report/TfrmNetScapePreview.h"
 #include "masterdata/PartnerDocuments.h"
 #include "support/TestDataModule.h"
 
@@ -51,6 +52,7 @@ class TestPartnerDocuments : public QObject {
   void listOfContractedPartners();
   void dataSheetOfOneOrAll();
   void pdfOfTheList();
+  void previewScreenshot();
 };
 
 void TestPartnerDocuments::listOfAllPartners() {
@@ -120,6 +122,20 @@ void TestPartnerDocuments::pdfOfTheList() {
   QVERIFY(extracted.contains("Partnerek listája"));
   QVERIFY(extracted.contains("Árvíztűrő 120 Kft."));
   QVERIFY(extracted.contains("Tisza Lajos krt. 77"));
+}
+
+// Writes a picture of the preview when VAREKO_SCREENS names a folder (for the documentation).
+void TestPartnerDocuments::previewScreenshot() {
+  const QString folder = qEnvironmentVariable("VAREKO_SCREENS");
+  if (folder.isEmpty()) QSKIP("VAREKO_SCREENS not set");
+  auto partners = list(false);
+  PartnerRows rows(*partners, true);
+  TfrmNetScapePreview preview;
+  preview.setDocument(prepare(partnerListDocument(rows, owner_)), false);
+  preview.resize(900, 700);
+  preview.show();
+  QTest::qWait(50);
+  QVERIFY(preview.grab().save(folder + "/TfrmNetScapePreview.png"));
 }
 
 QTEST_MAIN(TestPartnerDocuments)
