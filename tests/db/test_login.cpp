@@ -1,0 +1,130 @@
+#include <QtTest>
+
+#include "session/Login.h"
+#include "support/RecordingMessages.h"
+#include "support/TestDataModule.h"
+
+using session::Login;
+using Outcome = session::Login::Outcome;
+
+// The built-in administrator and the login rules on the delivered user table.
+class TestLogin : public QObject {
+  Q_OBJECT
+
+  TestDataModule module_;
+  core::TDM* dm_ = nullptr;
+
+  bool loggedIn(const QString& user) {
+    return dm_->ZConnection.exec("select login from kaq_user where felhasznalo = $1", {user}).value(0, 0).toBool();
+  }
+  int count(const QString& sql) { return dm_->ZConnection.exec(sql).value(0, 0).toInt(); }
+
+ private slots:
+  void initTestCase() {
+    REQUIRE_TEST_SERVER();
+    module_.start();
+    dm_ = module_.dm.get();
+    module_.runDeliveredScript("kaq_user.sql");
+    dm_->readCatalogue();
+  }
+  void init() {
+    dm_->ZConnection.exec("delete from kaq_user");
+    dm_->ZQueryUser().close();
+    dm_->currentUser.clear();
+  }
+
+  void builtInAdministrator();
+  void administratorLogsIn();
+  void threeWrongPasswordsEndTheProgram();
+  void loggedInUserIsRefusedWithoutUsingAnAttempt();
+  void prefixOfTheLoginName();
+  void changeOfUserClearsThePreviousFlag();
+  void rowsWithoutNameOrPassword();
+};
+
+void TestLogin::builtInAdministrator() {
+  QVERIFY(session::ensureBuiltInAdministrator(*dm_));
+  QCOMPARE(count("select count(*) from kaq_user where felhasznalo = 'admin' and jelszo = 'pelvo' and nev = 'Admin' "
+                 "and superuser and u_partner and u_alairas and u_hulladek and not login and datum is not null"),
+           1);
+  QVERIFY(!session::ensureBuiltInAdministrator(*dm_));  // only once
+  dm_->ZConnection.exec("update kaq_user set felhasznalo = 'ADMIN'");
+  QVERIFY(!session::ensureBuiltInAdministrator(*dm_));  // found whatever its letter case
+  QCOMPARE(count("select count(*) from kaq_user"), 1);
+}
+
+void TestLogin::administratorLogsIn() {
+  session::ensureBuiltInAdministrator(*dm_);
+  RecordingMessages messages;
+  Login login(*dm_, Login::Mode::FirstLogin);
+  QCOMPARE(login.attempt("admin", ""), Outcome::Nothing);
+  QCOMPARE(login.attempt("", "pelvo"), Outcome::Nothing);
+  QCOMPARE(login.attempt("admin", "pelvo"), Outcome::LoggedIn);
+  QCOMPARE(dm_->currentUser, QString("admin"));
+  QVERIFY(loggedIn("admin"));
+  QVERIFY(messages.shown().isEmpty());
+}
+
+void TestLogin::threeWrongPasswordsEndTheProgram() {
+  session::ensureBuiltInAdministrator(*dm_);
+  RecordingMessages messages;
+  Login login(*dm_, Login::Mode::FirstLogin);
+  QCOMPARE(login.attempt("admin", "rossz"), Outcome::Failed);
+  QCOMPARE(login.attempt("nincsilyen", "pelvo"), Outcome::Failed);
+  QCOMPARE(messages.texts(), (QStringList{"Hibás felhasználói név vagy jelszó! Még 2 próbálkozás lehet!",
+                                          "Hibás felhasználói név vagy jelszó! Még 1 próbálkozás lehet!"}));
+  QCOMPARE(login.attempt("admin", "PELVO"), Outcome::Exhausted);  // the password is case-sensitive
+  QVERIFY(!loggedIn("admin"));
+  QVERIFY(dm_->currentUser.isEmpty());
+}
+
+void TestLogin::loggedInUserIsRefusedWithoutUsingAnAttempt() {
+  session::ensureBuiltInAdministrator(*dm_);
+  dm_->ZConnection.exec("update kaq_user set login = true");
+  RecordingMessages messages;
+  Login login(*dm_, Login::Mode::FirstLogin);
+  QCOMPARE(login.attempt("admin", "pelvo"), Outcome::AlreadyLoggedIn);
+  QCOMPARE(messages.texts(), QStringList{"Ezzel a felhasználóval már be vannak jelentkezve!"});
+  QCOMPARE(login.remainingAttempts(), 3);
+}
+
+void TestLogin::prefixOfTheLoginName() {
+  dm_->ZConnection.exec(
+      "insert into kaq_user (felhasznalo, jelszo, nev, superuser, login) values ('kovacs.peter', 'titok', 'Kovács Péter', "
+      "false, false), ('kovacs.anna', 'masik', 'Kovács Anna', false, false)");
+  RecordingMessages messages;
+  Login login(*dm_, Login::Mode::FirstLogin);
+  // The first user whose login name begins with the typed text (in the table's order).
+  QCOMPARE(login.attempt("kovacs", "titok"), Outcome::LoggedIn);
+  QCOMPARE(dm_->currentUser, QString("kovacs.peter"));
+  QVERIFY(loggedIn("kovacs.peter"));
+  QVERIFY(dm_->positionCurrentUser());  // the current user's row is found by its name
+  QCOMPARE(dm_->ZQueryUser().text("nev"), QString("Kovács Péter"));
+  Login again(*dm_, Login::Mode::FirstLogin);
+  QCOMPARE(again.attempt("Kovacs", "masik"), Outcome::Failed);  // the prefix is case-sensitive
+}
+
+void TestLogin::changeOfUserClearsThePreviousFlag() {
+  session::ensureBuiltInAdministrator(*dm_);
+  dm_->ZConnection.exec(
+      "insert into kaq_user (felhasznalo, jelszo, nev, superuser, login) values ('szabo', 'jelszo1', 'Szabó Éva', false, false)");
+  Login first(*dm_, Login::Mode::FirstLogin);
+  QCOMPARE(first.attempt("admin", "pelvo"), Outcome::LoggedIn);
+  Login change(*dm_, Login::Mode::ChangeOfUser);
+  QCOMPARE(change.attempt("szabo", "jelszo1"), Outcome::LoggedIn);
+  QCOMPARE(dm_->currentUser, QString("szabo"));
+  QVERIFY(!loggedIn("admin"));
+  QVERIFY(loggedIn("szabo"));
+}
+
+void TestLogin::rowsWithoutNameOrPassword() {
+  dm_->ZConnection.exec("insert into kaq_user (felhasznalo, jelszo) values (null, null), ('ures', null)");
+  RecordingMessages messages;
+  Login login(*dm_, Login::Mode::FirstLogin);
+  QCOMPARE(login.attempt("ures", "x"), Outcome::Failed);  // a row without a password never opens
+  QCOMPARE(login.attempt("u", "x"), Outcome::Failed);
+  QCOMPARE(login.remainingAttempts(), 1);
+}
+
+QTEST_MAIN(TestLogin)
+#include "test_login.moc"
