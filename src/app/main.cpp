@@ -5,6 +5,8 @@
 
 #include "core/Program.h"
 #include "core/ProgramVersion.h"
+#include "session/Login.h"
+#include "session/TFormConnect.h"
 
 namespace {
 
@@ -43,6 +45,17 @@ int main(int argc, char** argv) {
     p.windowStep();
   }});
   if (const int code = program.start()) return code;
+
+  // The first login, with the built-in administrator present.
+  session::ensureBuiltInAdministrator(program.dm());
+  session::TFormConnect login(program.dm(), session::Login::Mode::FirstLogin);
+  login.exec();
+  if (login.programMustEnd() || login.result() != QDialog::Accepted) {
+    program.dm().ZConnection.close();
+    return 0;
+  }
+  mainWindow->setWindowTitle(QStringLiteral("Vareko ") + core::programVersionText() + QStringLiteral(" - ") +
+                             program.dm().currentUser);
   mainWindow->show();
   return app.exec();
 }

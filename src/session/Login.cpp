@@ -14,7 +14,8 @@ bool ensureBuiltInAdministrator(core::TDM& dm) {
   Dataset& users = dm.ZQueryUser();
   try {
     users.open();
-    if (users.locate(QStringLiteral("felhasznalo"), QStringLiteral("admin"), {.caseInsensitive = true})) return false;
+    if (users.locate(QStringLiteral("felhasznalo"), QStringLiteral("admin"), {.caseInsensitive = true}))
+      return false;
     kit::data::Transaction transaction(dm.ZConnection);
     users.append();
     users.setValue(QStringLiteral("felhasznalo"), QStringLiteral("admin"));
@@ -23,7 +24,8 @@ bool ensureBuiltInAdministrator(core::TDM& dm) {
     users.setValue(QStringLiteral("datum"), kit::sys::Clock::today());
     for (int i = 0; i < users.fieldCount(); ++i) {
       const QString name = users.field(i).name;
-      if (name.startsWith(QLatin1String("u_")) || name == QLatin1String("superuser")) users.setValue(name, true);
+      if (name.startsWith(QLatin1String("u_")) || name == QLatin1String("superuser"))
+        users.setValue(name, true);
     }
     users.setValue(QStringLiteral("login"), false);
     users.post();
@@ -63,7 +65,8 @@ Login::Outcome Login::attempt(const QString& userName, const QString& password) 
       kit::ui::warn(QStringLiteral("Ezzel a felhasználóval már be vannak jelentkezve!"));
       return Outcome::AlreadyLoggedIn;
     }
-    if (users.text(QStringLiteral("jelszo")) != password || users.isNull(QStringLiteral("jelszo"))) return failed();
+    if (users.text(QStringLiteral("jelszo")) != password || users.isNull(QStringLiteral("jelszo")))
+      return failed();
 
     // The row's own login name is the current user, also when a beginning of it was typed, so
     // that the user's row is found again by it.

@@ -1,6 +1,9 @@
+#include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include "session/Login.h"
+#include "session/TFormConnect.h"
 #include "support/RecordingMessages.h"
 #include "support/TestDataModule.h"
 
@@ -15,7 +18,9 @@ class TestLogin : public QObject {
   core::TDM* dm_ = nullptr;
 
   bool loggedIn(const QString& user) {
-    return dm_->ZConnection.exec("select login from kaq_user where felhasznalo = $1", {user}).value(0, 0).toBool();
+    return dm_->ZConnection.exec("select login from kaq_user where felhasznalo = $1", {user})
+        .value(0, 0)
+        .toBool();
   }
   int count(const QString& sql) { return dm_->ZConnection.exec(sql).value(0, 0).toInt(); }
 
@@ -40,13 +45,16 @@ class TestLogin : public QObject {
   void prefixOfTheLoginName();
   void changeOfUserClearsThePreviousFlag();
   void rowsWithoutNameOrPassword();
+  void loginWindow();
 };
 
 void TestLogin::builtInAdministrator() {
   QVERIFY(session::ensureBuiltInAdministrator(*dm_));
-  QCOMPARE(count("select count(*) from kaq_user where felhasznalo = 'admin' and jelszo = 'pelvo' and nev = 'Admin' "
-                 "and superuser and u_partner and u_alairas and u_hulladek and not login and datum is not null"),
-           1);
+  QCOMPARE(
+      count(
+          "select count(*) from kaq_user where felhasznalo = 'admin' and jelszo = 'pelvo' and nev = 'Admin' "
+          "and superuser and u_partner and u_alairas and u_hulladek and not login and datum is not null"),
+      1);
   QVERIFY(!session::ensureBuiltInAdministrator(*dm_));  // only once
   dm_->ZConnection.exec("update kaq_user set felhasznalo = 'ADMIN'");
   QVERIFY(!session::ensureBuiltInAdministrator(*dm_));  // found whatever its letter case
@@ -90,7 +98,8 @@ void TestLogin::loggedInUserIsRefusedWithoutUsingAnAttempt() {
 
 void TestLogin::prefixOfTheLoginName() {
   dm_->ZConnection.exec(
-      "insert into kaq_user (felhasznalo, jelszo, nev, superuser, login) values ('kovacs.peter', 'titok', 'Kovács Péter', "
+      "insert into kaq_user (felhasznalo, jelszo, nev, superuser, login) values ('kovacs.peter', 'titok', "
+      "'Kovács Péter', "
       "false, false), ('kovacs.anna', 'masik', 'Kovács Anna', false, false)");
   RecordingMessages messages;
   Login login(*dm_, Login::Mode::FirstLogin);
@@ -107,7 +116,8 @@ void TestLogin::prefixOfTheLoginName() {
 void TestLogin::changeOfUserClearsThePreviousFlag() {
   session::ensureBuiltInAdministrator(*dm_);
   dm_->ZConnection.exec(
-      "insert into kaq_user (felhasznalo, jelszo, nev, superuser, login) values ('szabo', 'jelszo1', 'Szabó Éva', false, false)");
+      "insert into kaq_user (felhasznalo, jelszo, nev, superuser, login) values ('szabo', 'jelszo1', 'Szabó "
+      "Éva', false, false)");
   Login first(*dm_, Login::Mode::FirstLogin);
   QCOMPARE(first.attempt("admin", "pelvo"), Outcome::LoggedIn);
   Login change(*dm_, Login::Mode::ChangeOfUser);
@@ -124,6 +134,46 @@ void TestLogin::rowsWithoutNameOrPassword() {
   QCOMPARE(login.attempt("ures", "x"), Outcome::Failed);  // a row without a password never opens
   QCOMPARE(login.attempt("u", "x"), Outcome::Failed);
   QCOMPARE(login.remainingAttempts(), 1);
+}
+
+void TestLogin::loginWindow() {
+  session::ensureBuiltInAdministrator(*dm_);
+  dm_->settings.lastUser = "admin";
+  RecordingMessages messages;
+  {
+    session::TFormConnect w(*dm_, Login::Mode::FirstLogin);
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(w.windowTitle(), QString("Bejelentkezés"));
+    QCOMPARE(w.EditUser->text(), QString("admin"));  // the last user is offered
+    QCOMPARE(QApplication::focusWidget(), w.EditPassword);
+    QTest::keyClicks(w.EditPassword, "rossz");
+    QTest::keyClick(w.EditPassword, Qt::Key_Return);  // Enter in the password field logs in
+    QCOMPARE(w.login().remainingAttempts(), 2);
+    QCOMPARE(w.EditPassword->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), w.EditUser);
+    w.EditPassword->setFocus();
+    QTest::keyClicks(w.EditPassword, "pelvo");
+    w.ButtonLogin->click();
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    QVERIFY(!w.programMustEnd());
+    QCOMPARE(w.login().remainingAttempts(), 2);
+  }
+  QVERIFY(loggedIn("admin"));
+  // Esc at the first login ends the program; at a change of user it only closes.
+  session::TFormConnect first(*dm_, Login::Mode::FirstLogin);
+  first.show();
+  QTest::keyClick(&first, Qt::Key_Escape);
+  QVERIFY(first.programMustEnd());
+  session::TFormConnect change(*dm_, Login::Mode::ChangeOfUser);
+  change.show();
+  QTest::keyClick(&change, Qt::Key_Escape);
+  QVERIFY(!change.programMustEnd());
+  // The close button releases the current user's row.
+  change.show();
+  change.ButtonClose->click();
+  QVERIFY(!loggedIn("admin"));
 }
 
 QTEST_MAIN(TestLogin)
