@@ -11,6 +11,8 @@
 
 #include "core/DM.h"
 #include "core/Program.h"
+#include "kit/forms/FormEnvironment.h"
+#include "kit/widgets/Colors.h"
 
 namespace session {
 
@@ -19,7 +21,10 @@ TFormConnect::TFormConnect(core::TDM& dm, Login::Mode mode, QWidget* parent)
   setObjectName(QStringLiteral("TFormConnect"));
   setWindowTitle(QStringLiteral("Bejelentkezés"));
   setModal(true);
+  setMinimumWidth(380);
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(20, 16, 20, 16);
+  layout->setSpacing(12);
   auto* title = new QLabel(QStringLiteral("Bejelentkezés a programba"), this);
   QFont big = title->font();
   big.setPointSizeF(big.pointSizeF() * 1.4);
@@ -56,6 +61,7 @@ TFormConnect::TFormConnect(core::TDM& dm, Login::Mode mode, QWidget* parent)
 void TFormConnect::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
+  if (auto* env = kit::forms::installedFormEnvironment()) kit::ui::paintBackground(this, env->colors().form);
   if (login_.mode() == Login::Mode::FirstLogin && EditUser->text().isEmpty())
     EditUser->setText(dm_.settings.lastUser);
   EditPassword->clear();

@@ -161,6 +161,14 @@ void TestLogin::loginWindow() {
     QCOMPARE(w.login().remainingAttempts(), 2);
   }
   QVERIFY(loggedIn("admin"));
+  if (const QString folder = qEnvironmentVariable("VAREKO_SCREENS"); !folder.isEmpty()) {
+    dm_->settings.colorForm = core::DefaultColors::form;
+    session::TFormConnect shown(*dm_, Login::Mode::ChangeOfUser);
+    shown.EditUser->setText("admin");
+    shown.show();
+    QTest::qWait(50);
+    QVERIFY(shown.grab().save(folder + "/TFormConnect.png"));
+  }
   // Esc at the first login ends the program; at a change of user it only closes.
   session::TFormConnect first(*dm_, Login::Mode::FirstLogin);
   first.show();

@@ -16,6 +16,7 @@
 #include "kit/data/DbError.h"
 #include "kit/data/Transaction.h"
 #include "kit/text/TextHelpers.h"
+#include "kit/widgets/Colors.h"
 #include "kit/widgets/DBGrid.h"
 #include "kit/widgets/Messages.h"
 
@@ -154,9 +155,9 @@ QPushButton* ListPanel::button(Command command) const {
 
 void ListPanel::applyColors() {
   const FormColors colors = formEnvironment().colors();
-  paintBackground(PanelAlap, colors.panel);
-  paintBackground(Panel_SzuresSav, colors.panel);
-  paintBackground(DBNavPanel, colors.dbNav);
+  kit::ui::paintBackground(PanelAlap, colors.panel);
+  kit::ui::paintBackground(Panel_SzuresSav, colors.panel);
+  kit::ui::paintBackground(DBNavPanel, colors.dbNav);
   DBGrid->setColors(colors.grid, colors.gridTitle);
 }
 

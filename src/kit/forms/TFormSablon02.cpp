@@ -4,17 +4,10 @@
 #include <QVBoxLayout>
 
 #include "FormEnvironment.h"
+#include "kit/widgets/Colors.h"
 #include "kit/widgets/DBGrid.h"
 
 namespace kit::forms {
-
-void paintBackground(QWidget* widget, const QColor& color) {
-  if (!widget || !color.isValid()) return;
-  widget->setAutoFillBackground(true);
-  QPalette p = widget->palette();
-  p.setColor(QPalette::Window, color);
-  widget->setPalette(p);
-}
 
 TFormSablon02::TFormSablon02(QWidget* parent) : QDialog(parent) {
   setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
@@ -51,7 +44,7 @@ void TFormSablon02::setup(std::unique_ptr<kit::data::Dataset> query, const std::
 void TFormSablon02::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
-  paintBackground(this, formEnvironment().colors().form);
+  kit::ui::paintBackground(this, formEnvironment().colors().form);
   list_->applyColors();
   beforeShowing();
   list_->openList();

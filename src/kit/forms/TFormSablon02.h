@@ -76,7 +76,4 @@ class TFormSablon02 : public QDialog {
   ListPanel* list_ = nullptr;
 };
 
-// Paints a widget's background in a colour of the settings (nothing for an invalid colour).
-void paintBackground(QWidget* widget, const QColor& color);
-
 }  // namespace kit::forms

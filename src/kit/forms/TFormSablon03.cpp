@@ -13,6 +13,7 @@
 #include "TFormSablon02.h"
 #include "kit/data/DbError.h"
 #include "kit/data/Transaction.h"
+#include "kit/widgets/Colors.h"
 #include "kit/widgets/DBGrid.h"
 #include "kit/widgets/DataControls.h"
 #include "kit/widgets/Messages.h"
@@ -266,8 +267,8 @@ void MasterPointsForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
   const FormColors colors = formEnvironment().colors();
-  paintBackground(this, colors.form);
-  paintBackground(PanelTorzsNev, colors.panel);
+  kit::ui::paintBackground(this, colors.form);
+  kit::ui::paintBackground(PanelTorzsNev, colors.panel);
   master_->applyColors();
   points_->applyColors();
   PageControl->setCurrentPage(0);

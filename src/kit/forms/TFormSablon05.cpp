@@ -8,6 +8,7 @@
 #include "FormEnvironment.h"
 #include "PageSwitcher.h"
 #include "TFormSablon02.h"
+#include "kit/widgets/Colors.h"
 #include "kit/widgets/DBGrid.h"
 
 namespace kit::forms {
@@ -50,7 +51,7 @@ void TFormSablon05::showPage(int index) {
 void TFormSablon05::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
-  paintBackground(this, formEnvironment().colors().form);
+  kit::ui::paintBackground(this, formEnvironment().colors().form);
   list_->applyColors();
   PageControl->setCurrentPage(0);
   beforeShowing();
@@ -120,7 +121,7 @@ void TFormSablon06::setup(std::unique_ptr<kit::data::Dataset> query,
 void TFormSablon06::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
-  paintBackground(this, formEnvironment().colors().form);
+  kit::ui::paintBackground(this, formEnvironment().colors().form);
   list_->applyColors();
   list_->openList();
   list_->DBGrid->setFocus();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QWidget>
 
 namespace kit::ui {
 
@@ -14,6 +15,15 @@ inline QColor fromSettingsColor(int value) {
 // The colour of a filled date field (0x00BFC197).
 inline QColor filledDateColor() {
   return fromSettingsColor(12566935);
+}
+
+// Paints a widget's background in a colour of the settings (nothing for an invalid colour).
+inline void paintBackground(QWidget* widget, const QColor& color) {
+  if (!widget || !color.isValid()) return;
+  widget->setAutoFillBackground(true);
+  QPalette p = widget->palette();
+  p.setColor(QPalette::Window, color);
+  widget->setPalette(p);
 }
 
 }  // namespace kit::ui
