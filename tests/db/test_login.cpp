@@ -4,6 +4,7 @@
 
 #include "session/Login.h"
 #include "session/TFormConnect.h"
+#include "session/WorkingContext.h"
 #include "support/RecordingMessages.h"
 #include "support/TestDataModule.h"
 
@@ -46,6 +47,7 @@ class TestLogin : public QObject {
   void changeOfUserClearsThePreviousFlag();
   void rowsWithoutNameOrPassword();
   void loginWindow();
+  void workingContext();
 };
 
 void TestLogin::builtInAdministrator() {
@@ -182,6 +184,35 @@ void TestLogin::loginWindow() {
   change.show();
   change.ButtonClose->click();
   QVERIFY(!loggedIn("admin"));
+}
+
+void TestLogin::workingContext() {
+  module_.runDeliveredScript("partner.sql");
+  module_.runDeliveredScript("telephely.sql");
+  dm_->readCatalogue();
+  dm_->ZConnection.execScript(
+      "insert into partner (partner_kod, nev) values (7, 'Alfa Kft.');"
+      "insert into telephely (telephely_kod, telephely_pkod, nev) values (11, 7, 'Székhely'), (12, 7, "
+      "'Raktár');"
+      "insert into kaq_user (felhasznalo, jelszo, nev, partner_kod, telephely_kod) values "
+      "('kiss', 'x', 'Kiss Anna', 7, 12), ('nagy', 'x', 'Nagy Béla', 0, null), ('toth', 'x', 'Tóth Ádám', "
+      "99, 1);");
+  RecordingMessages messages;
+  dm_->currentUser = "KISS";
+  const auto context = session::selectWorkingContext(*dm_);
+  QCOMPARE(context.partnerName, QString("Alfa Kft."));
+  QCOMPARE(context.siteName, QString("Raktár"));
+  QCOMPARE(dm_->ZQueryTelephely().recordCount(), 2);
+  QVERIFY(messages.shown().isEmpty());
+  for (const char* user : {"nagy", "toth"}) {  // no partner; a partner deleted meanwhile
+    messages.clear();
+    dm_->currentUser = user;
+    QVERIFY(session::selectWorkingContext(*dm_).partnerName.isEmpty());
+    QCOMPARE(messages.texts(),
+             QStringList{"Nincsen beállítva a bejelentkezett felhasználóhoz Partner/Telephely páros!"});
+  }
+  dm_->ZConnection.execScript("drop table telephely; drop table partner;");
+  dm_->ZQueryPartner().close();
 }
 
 QTEST_MAIN(TestLogin)

@@ -15,15 +15,16 @@ class TestRights : public QObject {
 void TestRights::superuserHasEverything() {
   const auto actions = session::enabledActions(true, [](const QString&) { return false; });
   QVERIFY(actions.disabled.isEmpty());
-  for (const char* a : {"Felhasználó", "Beállítások", "Partner", "Gépek/eszközök adatai", "Aláírások", "Ütemterv"})
+  for (const char* a :
+       {"Felhasználó", "Beállítások", "Partner", "Gépek/eszközök adatai", "Aláírások", "Ütemterv"})
     QVERIFY2(actions.enabled.contains(a), a);
 }
 
 void TestRights::userWithoutMachineAndPartnerRights() {
-  const auto actions = session::enabledActions(false, [](const QString& column) {
-    return column != "u_munkaeszkoz" && column != "u_partner";
-  });
-  QCOMPARE(actions.disabled, (QStringList{"Partner", "Gépek/eszközök adatai", "Gép export", "Gép import", "Felhasználó"}));
+  const auto actions = session::enabledActions(
+      false, [](const QString& column) { return column != "u_munkaeszkoz" && column != "u_partner"; });
+  QCOMPARE(actions.disabled,
+           (QStringList{"Partner", "Gépek/eszközök adatai", "Gép export", "Gép import", "Felhasználó"}));
   QVERIFY(actions.enabled.contains("Beállítások"));
   QVERIFY(actions.enabled.contains("Dolgozó"));
   QVERIFY(actions.enabled.contains("Jegyzők..."));
