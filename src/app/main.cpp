@@ -7,6 +7,7 @@
 #include "core/ProgramVersion.h"
 #include "session/Login.h"
 #include "session/TFormConnect.h"
+#include "session/TFormTulajdonos.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
     program.dm().ZConnection.close();
     return 0;
   }
+  session::checkOwnerAfterFirstLogin(program.dm());
   mainWindow->setWindowTitle(QStringLiteral("Vareko ") + core::programVersionText() + QStringLiteral(" - ") +
                              program.dm().currentUser);
   mainWindow->show();

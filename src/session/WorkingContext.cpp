@@ -2,8 +2,8 @@
 
 #include "core/DM.h"
 #include "kit/data/DbError.h"
-#include "kit/widgets/Messages.h"
 #include "kit/widgets/MessageService.h"
+#include "kit/widgets/Messages.h"
 
 namespace session {
 
@@ -11,7 +11,8 @@ using kit::data::Dataset;
 
 WorkingContext selectWorkingContext(core::TDM& dm) {
   const auto none = [] {
-    kit::ui::warn(QStringLiteral("Nincsen beállítva a bejelentkezett felhasználóhoz Partner/Telephely páros!"));
+    kit::ui::warn(
+        QStringLiteral("Nincsen beállítva a bejelentkezett felhasználóhoz Partner/Telephely páros!"));
     return WorkingContext{};
   };
   try {
@@ -25,7 +26,8 @@ WorkingContext selectWorkingContext(core::TDM& dm) {
     Dataset& sites = dm.ZQueryTelephely();
     sites.setParam(QStringLiteral("parampkod"), partnerKey);
     sites.open();
-    WorkingContext context{partnerKey, user.value(QStringLiteral("telephely_kod")), partners.text(QStringLiteral("nev")), {}};
+    WorkingContext context{
+        partnerKey, user.value(QStringLiteral("telephely_kod")), partners.text(QStringLiteral("nev")), {}};
     if (!context.site.isNull() && sites.locate(QStringLiteral("telephely_kod"), context.site))
       context.siteName = sites.text(QStringLiteral("nev"));
     return context;

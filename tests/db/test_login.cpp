@@ -2,8 +2,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "kit/data/Dataset.h"
 #include "session/Login.h"
 #include "session/TFormConnect.h"
+#include "session/TFormTulajdonos.h"
 #include "session/WorkingContext.h"
 #include "support/RecordingMessages.h"
 #include "support/TestDataModule.h"
@@ -48,6 +50,7 @@ class TestLogin : public QObject {
   void rowsWithoutNameOrPassword();
   void loginWindow();
   void workingContext();
+  void ownerAfterFirstLogin();
 };
 
 void TestLogin::builtInAdministrator() {
@@ -213,6 +216,43 @@ void TestLogin::workingContext() {
   }
   dm_->ZConnection.execScript("drop table telephely; drop table partner;");
   dm_->ZQueryPartner().close();
+}
+
+void TestLogin::ownerAfterFirstLogin() {
+  module_.runDeliveredScript("tulajdonos.sql");
+  module_.runDeliveredScript("fixdata_helyseg.sql");
+  dm_->readCatalogue();
+  session::ensureBuiltInAdministrator(*dm_);
+  dm_->currentUser = "admin";
+  RecordingMessages messages;
+  int shown = 0;
+  const auto fill = [&](session::TFormTulajdonos& w) {
+    ++shown;
+    w.show();
+    QCOMPARE(w.windowTitle(), QString("Tulajdonos"));
+    auto& owner = w.owner();
+    QCOMPARE(owner.text("nev"), QString("-"));
+    owner.edit();
+    owner.setValue("nev", "");
+    QVERIFY(!w.save());  // the name and the tax number are required
+    QCOMPARE(messages.texts().last(), QString("A(z) tulajdonos neve nem maradhat üresen!"));
+    owner.setValue("nev", "Munkavédelmi Iroda Kft.");
+    QVERIFY(!w.save());
+    QCOMPARE(messages.texts().last(), QString("A(z) adószám nem maradhat üresen!"));
+    owner.setValue("adoszam", "12345678-2-06");
+    owner.setValue("isz", "6720");
+    QCOMPARE(owner.text("telepules"), QString("Szeged"));  // postal code and town paired
+    QVERIFY(w.save());
+  };
+  QVERIFY(session::checkOwnerAfterFirstLogin(*dm_, fill));  // an empty owner table
+  QCOMPARE(shown, 1);
+  QCOMPARE(dm_->ZConnection
+               .exec("select nev || '|' || adoszam || '|' || telepules || '|' || m_userid from tulajdonos")
+               .value(0, 0)
+               .toString(),
+           QString("Munkavédelmi Iroda Kft.|12345678-2-06|Szeged|admin"));
+  QVERIFY(!session::checkOwnerAfterFirstLogin(*dm_, fill));  // filled in: not shown again
+  QCOMPARE(shown, 1);
 }
 
 QTEST_MAIN(TestLogin)
