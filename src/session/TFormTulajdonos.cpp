@@ -35,18 +35,31 @@ TFormTulajdonos::TFormTulajdonos(core::TDM& dm, QWidget* parent) : QDialog(paren
   layout->addWidget(page);
   PanelAlap = new kit::forms::EditPanel(
       owner,
-      {{.caption = QStringLiteral("Név:"), .column = QStringLiteral("nev"), .required = true,
+      {{.caption = QStringLiteral("Név:"),
+        .column = QStringLiteral("nev"),
+        .required = true,
         .displayLabel = QStringLiteral("tulajdonos neve")},
        {.caption = QStringLiteral("Irányítószám:"), .column = QStringLiteral("isz"), .width = 70},
        {.caption = QStringLiteral("Település:"), .column = QStringLiteral("telepules")},
        {.caption = QStringLiteral("Cím:"), .column = QStringLiteral("cim")},
-       {.caption = QStringLiteral("Telefon:"), .column = QStringLiteral("telefon"), .mask = QStringLiteral("(99)999-99-99"),
+       {.caption = QStringLiteral("Telefon:"),
+        .column = QStringLiteral("telefon"),
+        .mask = QStringLiteral("(99)999-99-99"),
         .width = 140},
-       {.caption = QStringLiteral("Fax:"), .column = QStringLiteral("fax"), .mask = QStringLiteral("(99)999-99-99"), .width = 140},
-       {.caption = QStringLiteral("Adószám:"), .column = QStringLiteral("adoszam"), .required = true,
-        .mask = QStringLiteral("99999999-9-99"), .width = 140, .displayLabel = QStringLiteral("adószám")},
+       {.caption = QStringLiteral("Fax:"),
+        .column = QStringLiteral("fax"),
+        .mask = QStringLiteral("(99)999-99-99"),
+        .width = 140},
+       {.caption = QStringLiteral("Adószám:"),
+        .column = QStringLiteral("adoszam"),
+        .required = true,
+        .mask = QStringLiteral("99999999-9-99"),
+        .width = 140,
+        .displayLabel = QStringLiteral("adószám")},
        {.caption = QStringLiteral("Email:"), .column = QStringLiteral("email")},
-       {.caption = QStringLiteral("Kapcsolattartó:"), .column = QStringLiteral("kapcsolat"), .kind = FieldSpec::Kind::Name}},
+       {.caption = QStringLiteral("Kapcsolattartó:"),
+        .column = QStringLiteral("kapcsolat"),
+        .kind = FieldSpec::Kind::Name}},
       this);
   layout->addWidget(PanelAlap);
   auto* buttons = new QHBoxLayout;
@@ -61,7 +74,8 @@ TFormTulajdonos::TFormTulajdonos(core::TDM& dm, QWidget* parent) : QDialog(paren
   layout->addLayout(buttons);
   connect(ButtonPost, &QPushButton::clicked, this, [this] { save(); });
   connect(ButtonExit, &QPushButton::clicked, this, [this] { leave(); });
-  connect(&owner, &Dataset::stateChanged, this, [this, &owner] { ButtonPost->setEnabled(owner.isEditing()); });
+  connect(&owner, &Dataset::stateChanged, this,
+          [this, &owner] { ButtonPost->setEnabled(owner.isEditing()); });
   dm_.pairPostalCodeAndTown(owner, QStringLiteral("isz"), QStringLiteral("telepules"));
   dm_.stampBeforePost(owner);
 }
@@ -112,7 +126,8 @@ void TFormTulajdonos::keyPressEvent(QKeyEvent* event) {
 
 bool checkOwnerAfterFirstLogin(core::TDM& dm, const std::function<void(TFormTulajdonos&)>& show) {
   try {
-    if (!dm.positionCurrentUser() || !dm.ZQueryUser().value(QStringLiteral("superuser")).toBool()) return false;
+    if (!dm.positionCurrentUser() || !dm.ZQueryUser().value(QStringLiteral("superuser")).toBool())
+      return false;
     Dataset& owner = dm.ZQueryTulajdonos();
     owner.open();
     if (!owner.isEmpty() && owner.text(QStringLiteral("nev")) != QLatin1String("-")) return false;

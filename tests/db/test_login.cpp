@@ -1,11 +1,14 @@
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
 #include "kit/data/Dataset.h"
+#include "kit/forms/EditPanel.h"
 #include "session/Login.h"
 #include "session/TFormConnect.h"
 #include "session/TFormTulajdonos.h"
+#include "session/TFormUser.h"
 #include "session/WorkingContext.h"
 #include "support/RecordingMessages.h"
 #include "support/TestDataModule.h"
@@ -51,6 +54,7 @@ class TestLogin : public QObject {
   void loginWindow();
   void workingContext();
   void ownerAfterFirstLogin();
+  void userAdministration();
 };
 
 void TestLogin::builtInAdministrator() {
@@ -253,6 +257,59 @@ void TestLogin::ownerAfterFirstLogin() {
            QString("Munkavédelmi Iroda Kft.|12345678-2-06|Szeged|admin"));
   QVERIFY(!session::checkOwnerAfterFirstLogin(*dm_, fill));  // filled in: not shown again
   QCOMPARE(shown, 1);
+}
+
+void TestLogin::userAdministration() {
+  RecordingMessages messages;
+  session::TFormUser w(*dm_);
+  w.show();
+  QCOMPARE(w.windowTitle(), QString("Adminisztrátor - Felhasználók karbantartása"));
+  // The first user of an empty table gets every right.
+  w.commandNew();
+  auto& q = w.query();
+  q.setValue("nev", "Első Felhasználó");
+  q.setValue("felhasznalo", "elso");
+  QVERIFY(!w.commandPost());
+  QCOMPARE(messages.texts().last(), QString("A(z) Jelszó nem maradhat üresen!"));
+  q.setValue("jelszo", "x");
+  QVERIFY(w.commandPost());
+  QCOMPARE(count("select count(*) from kaq_user where felhasznalo = 'elso' and superuser and u_partner and "
+                 "u_hulladek "
+                 "and not login and datum is not null"),
+           1);
+  // Another user gets only what is ticked.
+  w.commandNew();
+  q.setValue("nev", "Második");
+  q.setValue("felhasznalo", "masodik");
+  q.setValue("jelszo", "y");
+  q.setValue("u_partner", true);
+  QVERIFY(w.commandPost());
+  QCOMPARE(count("select count(*) from kaq_user where felhasznalo = 'masodik' and not superuser and "
+                 "u_partner and not "
+                 "u_dolgozo"),
+           1);
+  // Saving a superuser row turns every right on; its logged-in flag stays as it was.
+  dm_->ZConnection.exec("update kaq_user set u_alairas = false, login = false where felhasznalo = 'elso'");
+  w.commandRefresh();
+  QVERIFY(q.locate("felhasznalo", "elso"));
+  const auto boxes = w.editPanel()->findChildren<QCheckBox*>();
+  QVERIFY(!boxes.isEmpty());
+  QVERIFY(std::none_of(boxes.begin(), boxes.end(), [](QCheckBox* b) { return b->isEnabled(); }));
+  q.edit();
+  q.setValue("nev", "Első Felhasználó Módosítva");
+  QVERIFY(w.commandPost());
+  QCOMPARE(count("select count(*) from kaq_user where felhasznalo = 'elso' and u_alairas and not login"), 1);
+  // A superuser cannot be deleted.
+  QVERIFY(q.locate("felhasznalo", "elso"));
+  messages.answer(true);
+  w.commandDelete();
+  QCOMPARE(messages.texts().last(), QString("Az admint nem lehet törölni!"));
+  QCOMPARE(count("select count(*) from kaq_user where felhasznalo = 'elso'"), 1);
+  QVERIFY(q.locate("felhasznalo", "masodik"));
+  QVERIFY(std::all_of(boxes.begin(), boxes.end(), [](QCheckBox* b) { return b->isEnabled(); }));
+  messages.answer(true);
+  w.commandDelete();
+  QCOMPARE(count("select count(*) from kaq_user where felhasznalo = 'masodik'"), 0);
 }
 
 QTEST_MAIN(TestLogin)

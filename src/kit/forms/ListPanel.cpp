@@ -236,6 +236,8 @@ void ListPanel::commandDelete() {
     if (afterChange) afterChange();
   } catch (const kit::data::DbError& e) {
     kit::ui::showError(e);
+  } catch (const kit::data::Abort&) {
+    // the window refused the delete and told the user why
   }
 }
 
