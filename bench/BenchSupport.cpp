@@ -1,5 +1,6 @@
 #include "BenchSupport.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTcpSocket>
 #include <QThread>
@@ -56,6 +57,23 @@ void throughLatencyProxy(const kit::data::ConnectionParams& direct,
   }
   process.kill();
   process.waitForFinished();
+}
+
+void directAndOverSlowLink(
+    const kit::data::ConnectionParams& direct,
+    const std::function<void(const char*, const kit::data::ConnectionParams&)>& measure) {
+  measure("Direct connection", direct);
+  throughLatencyProxy(direct, [&](const kit::data::ConnectionParams& slow) {
+    measure("Through the latency proxy (25 ms each way)", slow);
+  });
+}
+
+long memoryKb(const char* key) {
+  QFile f("/proc/self/status");
+  if (!f.open(QIODevice::ReadOnly)) return 0;
+  for (const QByteArray& line : f.readAll().split('\n'))
+    if (line.startsWith(key)) return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLong();
+  return 0;
 }
 
 }  // namespace bench

@@ -23,4 +23,12 @@ void dropDatabase(const QString& name);
 void throughLatencyProxy(const kit::data::ConnectionParams& direct,
                          const std::function<void(const kit::data::ConnectionParams&)>& measure);
 
+// Runs a measure directly and then through the latency proxy, each under its heading.
+void directAndOverSlowLink(
+    const kit::data::ConnectionParams& direct,
+    const std::function<void(const char* heading, const kit::data::ConnectionParams&)>& measure);
+
+// A figure of /proc/self/status in KiB ("VmRSS:", "VmHWM:"); 0 when it cannot be read.
+long memoryKb(const char* key);
+
 }  // namespace bench

@@ -19,14 +19,6 @@ using kit::data::Dataset;
 
 namespace {
 
-long rssKb(const char* key) {
-  QFile f("/proc/self/status");
-  if (!f.open(QIODevice::ReadOnly)) return 0;
-  for (const QByteArray& line : f.readAll().split('\n'))
-    if (line.startsWith(key)) return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLong();
-  return 0;
-}
-
 struct Measure {
   double ms;
   double roundTrips;
@@ -94,9 +86,9 @@ void run(const char* title, const ConnectionParams& params) {
          baseline);
 
   pagingOff = true;
-  const long before = rssKb("VmRSS:");
+  const long before = bench::memoryKb("VmRSS:");
   const Measure all = measure(dm.ZConnection, 1, [&] { partners.open(); });
-  const long after = rssKb("VmRSS:");
+  const long after = bench::memoryKb("VmRSS:");
   report("load all 100 000 rows (paging off)", all, baseline);
   std::printf("  %-42s %9ld KiB (%d rows held)\n", "memory of the loaded list", after - before,
               partners.recordCount());
@@ -132,10 +124,7 @@ int main(int argc, char** argv) {
       analyze partner;
     )");
     setup.close();
-    run("Direct connection", params);
-    bench::throughLatencyProxy(params, [](const ConnectionParams& slow) {
-      run("Through the latency proxy (25 ms each way)", slow);
-    });
+    bench::directAndOverSlowLink(params, run);
     bench::dropDatabase(name);
   } catch (const kit::data::DbError& e) {
     std::fprintf(stderr, "%s\n", qPrintable(e.message()));

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "BenchSupport.h"
 #include "kit/report/Elements.h"
 #include "kit/report/ReportEngine.h"
 #include "kit/report/Rows.h"
@@ -15,14 +16,6 @@
 using namespace kit::report;
 
 namespace {
-
-long memoryKb(const char* key) {
-  QFile f("/proc/self/status");
-  if (!f.open(QIODevice::ReadOnly)) return 0;
-  for (const QByteArray& line : f.readAll().split('\n'))
-    if (line.startsWith(key)) return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLong();
-  return 0;
-}
 
 Element field(const char* name, double left, double width) {
   return make::field(name, {left, 0, width, 5});
@@ -69,11 +62,11 @@ int main(int argc, char** argv) {
   const double tenSmall = double(timer.nsecsElapsed()) / 1e6;
 
   TableRows big = makeRows(1000 * rowsPerPage);
-  const long before = memoryKb("VmRSS:");
+  const long before = bench::memoryKb("VmRSS:");
   timer.restart();
   PreparedDocument prepared = prepare(listDocument(big));
   const double bigMs = double(timer.nsecsElapsed()) / 1e6;
-  const long after = memoryKb("VmHWM:");
+  const long after = bench::memoryKb("VmHWM:");
 
   std::printf("prepare %d pages: %.0f ms, %.0f pages/s\n", prepared.pageCount(), bigMs,
               prepared.pageCount() / bigMs * 1000);

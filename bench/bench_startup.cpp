@@ -69,10 +69,7 @@ int main(int argc, char** argv) {
       std::printf("first start on an empty database: %d scripts, %.0f ms\n", int(steps.scriptsRun().size()),
                   double(timer.nsecsElapsed()) / 1e6);
     }
-    run("Direct connection", params);
-    bench::throughLatencyProxy(params, [](const ConnectionParams& slow) {
-      run("Through the latency proxy (25 ms each way)", slow);
-    });
+    bench::directAndOverSlowLink(params, run);
     bench::dropDatabase(name);
   } catch (const kit::data::DbError& e) {
     std::fprintf(stderr, "%s\n", qPrintable(e.message()));

@@ -21,20 +21,28 @@ TFormUser::TFormUser(core::TDM& dm, QWidget* parent) : TFormSablon02(parent), dm
   auto users = std::make_unique<Dataset>(dm.ZConnection, QStringLiteral("ZQueryUserList"));
   users->setSql(QStringLiteral("SELECT *\nFROM kaq_user\norder by superuser, nev"));
   std::vector<FieldSpec> fields = {
-      {.caption = QStringLiteral("Felhasználó neve:"), .column = QStringLiteral("nev"), .kind = FieldSpec::Kind::Name,
+      {.caption = QStringLiteral("Felhasználó neve:"),
+       .column = QStringLiteral("nev"),
+       .kind = FieldSpec::Kind::Name,
        .required = true},
-      {.caption = QStringLiteral("Felhasználói név:"), .column = QStringLiteral("felhasznalo"), .required = true},
+      {.caption = QStringLiteral("Felhasználói név:"),
+       .column = QStringLiteral("felhasznalo"),
+       .required = true},
       {.caption = QStringLiteral("Jelszó:"), .column = QStringLiteral("jelszo"), .required = true},
   };
   for (const Right& right : rights())
     if (!right.checkBox.isEmpty())
       fields.push_back({.caption = right.checkBox, .column = right.column, .kind = FieldSpec::Kind::Check});
-  fields.push_back({.caption = QStringLiteral("Bejelentkezett felhasználó"), .column = QStringLiteral("login"),
+  fields.push_back({.caption = QStringLiteral("Bejelentkezett felhasználó"),
+                    .column = QStringLiteral("login"),
                     .kind = FieldSpec::Kind::Check});
-  fields.push_back({.caption = QStringLiteral("Kézjegy elhelyezése a dokumentumokon"), .column = QStringLiteral("u_stempli"),
+  fields.push_back({.caption = QStringLiteral("Kézjegy elhelyezése a dokumentumokon"),
+                    .column = QStringLiteral("u_stempli"),
                     .kind = FieldSpec::Kind::Check});
   fields.push_back({.caption = QStringLiteral("Kézjegy fájl:"), .column = QStringLiteral("stempli_nev")});
-  setup(std::move(users), {{QStringLiteral("nev"), QStringLiteral("A felhasználó neve"), 260}, {QStringLiteral("felhasznalo"), QStringLiteral("Felhasználói név"), 0}},
+  setup(std::move(users),
+        {{QStringLiteral("nev"), QStringLiteral("A felhasználó neve"), 260},
+         {QStringLiteral("felhasznalo"), QStringLiteral("Felhasználói név"), 0}},
         fields, QStringLiteral("nev"),
         {.paged = false,
          .buttons = {{C::New, QStringLiteral("Új <Ins>"), "ButtonNew"},
@@ -47,7 +55,8 @@ TFormUser::TFormUser(core::TDM& dm, QWidget* parent) : TFormSablon02(parent), dm
   q.onNewRecord.add([this](Dataset& d) {
     firstUser_ = d.recordCount() == 1;  // the new row is the only one
     for (int i = 0; i < d.fieldCount(); ++i)
-      if (d.field(i).typeOid == kit::data::pgtype::Bool) d.setValue(d.field(i).name, false);  // every boolean off
+      if (d.field(i).typeOid == kit::data::pgtype::Bool)
+        d.setValue(d.field(i).name, false);  // every boolean off
   });
   q.beforePost.add([this](Dataset& d) {
     const bool all = firstUser_ || d.value(QStringLiteral("superuser")).toBool();
