@@ -11,6 +11,7 @@
 
 namespace core {
 
+Program::Program() = default;
 Program::Program(Hooks hooks) : hooks_(std::move(hooks)) {}
 
 Program::~Program() {
@@ -79,10 +80,14 @@ void clearLoginFlag(TDM& dm, const QString& user) {
 void Program::shutdown() {
   if (!dm_) return;
   if (hooks_.backupAtShutdown) hooks_.backupAtShutdown(*this);
+  shutdownSession(*dm_);
+}
+
+void shutdownSession(TDM& dm) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  SettingsFile::write(dm_->settings, dm_->currentUser);
-  clearLoginFlag(*dm_, dm_->currentUser);
-  dm_->ZConnection.close();
+  SettingsFile::write(dm.settings, dm.currentUser);
+  clearLoginFlag(dm, dm.currentUser);
+  dm.ZConnection.close();
   QApplication::restoreOverrideCursor();
 }
 

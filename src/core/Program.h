@@ -18,14 +18,15 @@ class Program {
   struct Hooks {
     // Creates every window of the program; each reports its progress with windowStep() and
     // printStep().
-    std::function<void(Program&)> createWindows;
+    std::function<void(Program&)> createWindows = {};
     // The check for a newer program version.
-    std::function<void(Program&)> versionCheck;
+    std::function<void(Program&)> versionCheck = {};
     // Asks for and runs the backup at shutdown.
-    std::function<void(Program&)> backupAtShutdown;
+    std::function<void(Program&)> backupAtShutdown = {};
   };
 
-  explicit Program(Hooks hooks = {});
+  Program();
+  explicit Program(Hooks hooks);
   ~Program();
 
   // Runs start-up up to the main loop. Returns 0 when the main window may be shown, or the
@@ -52,6 +53,10 @@ class Program {
   std::unique_ptr<kit::sys::SingleInstance> instance_;
   std::unique_ptr<TDM> dm_;
 };
+
+// Ends a session in order: writes the settings file, clears the current user's logged-in flag
+// and disconnects.
+void shutdownSession(TDM& dm);
 
 // Clears the logged-in flag of a user's row (login name compared case-insensitively), so that
 // the same user can log in again next time. Errors are ignored: the program is ending.

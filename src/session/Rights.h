@@ -7,7 +7,7 @@
 namespace session {
 
 // One right of the users: its column, the caption of its check box in the user window, and the
-// main-window actions (by caption) it enables.
+// main-window actions (by name) it enables.
 struct Right {
   QString column;
   QString checkBox;
@@ -18,7 +18,7 @@ struct Right {
 const std::vector<Right>& rights();
 
 // Which of the actions the rights govern are enabled for a user, and the two the rights decide
-// beside them ("Felhasználó" only for superusers, "Beállítások" for everybody). `flag` reads a
+// beside them (user administration only for superusers, the options for everybody). `flag` reads a
 // boolean column of the user's row. Actions no right governs are always enabled and are not
 // listed here.
 struct EnabledActions {
