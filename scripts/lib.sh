@@ -6,7 +6,7 @@ VAREKO_BUILD=${VAREKO_BUILD:-$VAREKO_ROOT/build}
 
 # Debian packages the program needs to build, run and be tested.
 VAREKO_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libpq-dev postgresql xauth xvfb fonts-dejavu-core
-  poppler-utils)
+  poppler-utils adwaita-icon-theme)
 
 say() { printf '== %s\n' "$*" >&2; }
 

@@ -1,5 +1,6 @@
 #include "BuiltWindows.h"
 
+#include "core/TFormOptions.h"
 #include "maintenance/TFormAlairas.h"
 #include "session/TFormTulajdonos.h"
 #include "session/TFormUser.h"
@@ -17,10 +18,20 @@ session::TFormFomenu::WindowOpener modal() {
   };
 }
 
+void openOptions(session::TFormFomenu& main) {
+  core::TFormOptions options(main.dm(), &main);
+  QObject::connect(&options, &core::TFormOptions::pictureSwitched, &main,
+                   [&main](bool off) { main.showBackgroundPicture(!off); });
+  QObject::connect(&options, &core::TFormOptions::helpRequested, &main,
+                   [&main](int topic) { main.showHelp(topic); });
+  options.exec();
+}
+
 }  // namespace
 
 QHash<QString, session::TFormFomenu::WindowOpener> builtWindows() {
   return {
+      {"ActionOptions", openOptions},
       {"ActionTulajdonos", modal<session::TFormTulajdonos>()},
       {"ActionUser", modal<session::TFormUser>()},
       {"ActionAlairas", modal<maintenance::TFormAlairas>()},

@@ -92,7 +92,11 @@ TFormCsere::~TFormCsere() = default;
 void TFormCsere::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
-  if (auto* env = kit::forms::installedFormEnvironment()) kit::ui::paintBackground(this, env->colors().form);
+  if (auto* env = kit::forms::installedFormEnvironment()) {
+    const kit::forms::FormColors colors = env->colors();
+    kit::ui::paintBackground(this, colors.form);
+    for (kit::ui::DBGrid* grid : {GridPartner, GridTelephely}) grid->setColors(colors.grid, colors.gridTitle);
+  }
   try {
     QVariant userPartner;
     if (dm_.positionCurrentUser()) {

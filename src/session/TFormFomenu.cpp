@@ -105,9 +105,16 @@ QString iconName(const QString& action) {
 }
 
 void useIconTheme() {
-  // Desktops without a theme of their own (and the test platform) get the bundled Adwaita.
-  if (QIcon::themeName().isEmpty() || !QIcon::hasThemeIcon(QStringLiteral("application-exit")))
-    QIcon::setThemeName(QStringLiteral("Adwaita"));
+  if (QIcon::hasThemeIcon(QStringLiteral("application-exit"))) return;
+  // Desktops without an icon theme of their own (and the test platform) get the system's
+  // Adwaita theme from the shared data folders.
+  QStringList paths = QIcon::themeSearchPaths();
+  const QString dataDirs =
+      qEnvironmentVariable("XDG_DATA_DIRS", QStringLiteral("/usr/local/share:/usr/share"));
+  for (const QString& dir : dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts))
+    if (!paths.contains(dir + QStringLiteral("/icons"))) paths.append(dir + QStringLiteral("/icons"));
+  QIcon::setThemeSearchPaths(paths);
+  QIcon::setThemeName(QStringLiteral("Adwaita"));
 }
 
 // The background of the client area: a calm gradient with the program's name.
@@ -159,7 +166,7 @@ TFormFomenu::TFormFomenu(core::TDM& dm, Hooks hooks, QWidget* parent)
   if (!hooks_.quit)
     hooks_.quit = [](int code) { QTimer::singleShot(0, qApp, [code] { QCoreApplication::exit(code); }); };
   useIconTheme();
-  resize(1100, 720);
+  resize(1320, 760);
 
   auto* background = new BackgroundPicture(this);
   background->setObjectName(QStringLiteral("ImageBG"));
@@ -269,6 +276,7 @@ void TFormFomenu::createToolBars() {
   PageControl->setObjectName(QStringLiteral("PageControl"));
   PageControl->setDocumentMode(true);
   PageControl->setUsesScrollButtons(true);
+  PageControl->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 9px; }"));
   for (const ToolPage& page : toolPages()) {
     QToolBar* bar = makeBar(PageControl, QStringLiteral("ToolBar_") + page.caption);
     for (const ToolButton& b : page.buttons) bar->addAction(entry(b.action, b.caption, bar));

@@ -60,12 +60,15 @@ TFormUser::TFormUser(core::TDM& dm, QWidget* parent) : TFormSablon02(parent), dm
   });
   q.beforePost.add([this](Dataset& d) {
     const bool all = firstUser_ || d.value(QStringLiteral("superuser")).toBool();
+    // The logged-in flag is turned on only on the row of the administrator working here, who
+    // is logged in anyway: on another administrator's row it would lock that user out of the
+    // next login, with no check box left to release it.
+    const bool ownRow =
+        d.text(QStringLiteral("felhasznalo")).compare(dm_.currentUser, Qt::CaseInsensitive) == 0;
     for (int i = 0; i < d.fieldCount(); ++i) {
       const QString name = d.field(i).name;
-      // The logged-in flag stays as it is: setting it would lock the user out of the next login.
-      if (d.field(i).typeOid == kit::data::pgtype::Bool && name != QLatin1String("login")) {
-        if (all) d.setValue(name, true);
-      }
+      if (all && d.field(i).typeOid == kit::data::pgtype::Bool && (name != QLatin1String("login") || ownRow))
+        d.setValue(name, true);
     }
     if (!all) d.setValue(QStringLiteral("superuser"), false);
     if (d.state() == Dataset::State::Insert) d.setValue(QStringLiteral("datum"), kit::sys::Clock::today());

@@ -288,7 +288,7 @@ void TestLogin::userAdministration() {
                  "u_partner and not "
                  "u_dolgozo"),
            1);
-  // Saving a superuser row turns every right on; its logged-in flag stays as it was.
+  // Saving another superuser's row turns every right on; its logged-in flag stays as it was.
   dm_->ZConnection.exec("update kaq_user set u_alairas = false, login = false where felhasznalo = 'elso'");
   w.commandRefresh();
   QVERIFY(q.locate("felhasznalo", "elso"));
@@ -299,6 +299,14 @@ void TestLogin::userAdministration() {
   q.setValue("nev", "Első Felhasználó Módosítva");
   QVERIFY(w.commandPost());
   QCOMPARE(count("select count(*) from kaq_user where felhasznalo = 'elso' and u_alairas and not login"), 1);
+  // ... except on the row of the administrator saving it, who is logged in: every flag is on.
+  dm_->currentUser = "elso";
+  QVERIFY(q.locate("felhasznalo", "elso"));
+  q.edit();
+  q.setValue("nev", "Első Felhasználó");
+  QVERIFY(w.commandPost());
+  QCOMPARE(count("select count(*) from kaq_user where felhasznalo = 'elso' and u_alairas and login"), 1);
+  dm_->currentUser.clear();
   // A superuser cannot be deleted.
   QVERIFY(q.locate("felhasznalo", "elso"));
   messages.answer(true);

@@ -11,8 +11,12 @@ void TestDataModule::start() {
 }
 
 void TestDataModule::runDeliveredScript(const QString& name) {
+  runDeliveredScript(dm->ZConnection, name);
+}
+
+void TestDataModule::runDeliveredScript(kit::data::Connection& connection, const QString& name) {
   QFile script(QStringLiteral(VAREKO_DIST_DIR "/SQL/") + name);
   if (!script.open(QIODevice::ReadOnly))
     throw kit::data::DbError(QStringLiteral("missing delivered script %1").arg(name));
-  dm->ZConnection.execScript(QString::fromUtf8(script.readAll()));
+  connection.execScript(QString::fromUtf8(script.readAll()));
 }

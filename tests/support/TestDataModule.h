@@ -15,4 +15,6 @@ struct TestDataModule {
   void start();
   // Runs one of the delivered creation scripts (dist/SQL/<name>) on the test database.
   void runDeliveredScript(const QString& name);
+  // The same on any connection.
+  static void runDeliveredScript(kit::data::Connection& connection, const QString& name);
 };
