@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -67,6 +68,7 @@ class TestPreview : public QObject {
   void pdfExport_data();
   void pdfExport();
   void produceRetriesOnce();
+  void nonModalPreview();
   void builtInPdfPrinterWritesAFile();
 };
 
@@ -187,6 +189,16 @@ void TestPreview::produceRetriesOnce() {
   QCOMPARE(attempts, 2);
   QCOMPARE(shown, 1);
   QCOMPARE(messages.texts(), QStringList{"Hiba a nyomtatás során! Próbálja újra"});
+}
+
+void TestPreview::nonModalPreview() {
+  QPointer<TfrmNetScapePreview> preview = showPreview(threePages(), true, PreviewMode::NonModal);
+  QVERIFY(preview);
+  QVERIFY(preview->isVisible());
+  QVERIFY(!preview->isModal());  // the work goes on beside it
+  QVERIFY(!QApplication::activeModalWidget());
+  preview->ButtonClose->click();
+  QTRY_VERIFY(preview.isNull());  // gone with its pages
 }
 
 void TestPreview::builtInPdfPrinterWritesAFile() {

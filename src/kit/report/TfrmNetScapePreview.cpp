@@ -196,18 +196,28 @@ void warnIncompleteData() {
                      "hiányozni fognak adatok!"));
 }
 
+TfrmNetScapePreview* showPreview(PreparedDocument document, bool composite, PreviewMode mode) {
+  auto* preview = new TfrmNetScapePreview(QApplication::activeWindow());
+  preview->setAttribute(Qt::WA_DeleteOnClose);
+  preview->setDocument(std::move(document), composite);
+  if (mode == PreviewMode::Modal) {
+    preview->exec();
+    return nullptr;  // closed and gone
+  }
+  preview->setModal(false);
+  preview->show();
+  return preview;
+}
+
 bool produceAndPreview(const std::function<PreparedDocument()>& build, bool composite,
                        const std::function<void(PreparedDocument, bool)>& show) {
   for (int attempt = 0; attempt < 2; ++attempt) {
     try {
       PreparedDocument document = build();
-      if (show) {
+      if (show)
         show(std::move(document), composite);
-      } else {
-        TfrmNetScapePreview preview(QApplication::activeWindow());
-        preview.setDocument(std::move(document), composite);
-        preview.exec();
-      }
+      else
+        showPreview(std::move(document), composite, PreviewMode::Modal);
       QCoreApplication::processEvents();
       return true;
     } catch (const std::exception&) {

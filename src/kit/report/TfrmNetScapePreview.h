@@ -66,13 +66,18 @@ class TfrmNetScapePreview : public QDialog {
   QWidget* view_ = nullptr;
 };
 
-// Produces a document and shows it in the preview: `build` lays it out; when that fails it is
-// tried once more, and a second failure shows "Hiba a nyomtatás során! Próbálja újra". Returns
-// false then. `show` presents the prepared document (the preview window by default).
 // Told when the data of a long document (the risk evaluation) could not all be assembled; what
 // was assembled is still previewed.
 void warnIncompleteData();
 
+// Shows a prepared document in the preview window over the active window: modally (returns when
+// the preview is closed), or beside the work (returns at once; the window goes when closed).
+enum class PreviewMode { Modal, NonModal };
+TfrmNetScapePreview* showPreview(PreparedDocument document, bool composite, PreviewMode mode);
+
+// Produces a document and shows it in the preview: `build` lays it out; when that fails it is
+// tried once more, and a second failure shows "Hiba a nyomtatás során! Próbálja újra". Returns
+// false then. `show` presents the prepared document (the modal preview window by default).
 bool produceAndPreview(const std::function<PreparedDocument()>& build, bool composite,
                        const std::function<void(PreparedDocument, bool composite)>& show = {});
 
