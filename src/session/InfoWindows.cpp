@@ -122,4 +122,15 @@ TFormInfo* createHelp(int topic, QWidget* parent) {
                        QStringLiteral("Leírás a programról"), helpText(topic), parent);
 }
 
+QPushButton* createHelpButton(int topic, QWidget* parent) {
+  auto* button = new QPushButton(QStringLiteral("Súgó"), parent);
+  button->setObjectName(QStringLiteral("ButtonHelp"));
+  button->setAutoDefault(false);
+  QObject::connect(button, &QPushButton::clicked, parent, [topic, parent] {
+    std::unique_ptr<TFormInfo> help(createHelp(topic, parent));
+    help->exec();
+  });
+  return button;
+}
+
 }  // namespace session

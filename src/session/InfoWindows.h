@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QPushButton;
 class QTextBrowser;
 
 namespace session {
@@ -28,6 +29,9 @@ TFormInfo* createAbout(QWidget* parent = nullptr);
 
 // The help window on one topic; an unknown topic shows the description of the program.
 TFormInfo* createHelp(int topic, QWidget* parent = nullptr);
+// A "Súgó" button that opens the help window on its topic.
+QPushButton* createHelpButton(int topic, QWidget* parent);
+
 // The help topics the windows open (the description of the program, the owner, the options,
 // the login).
 namespace HelpTopic {

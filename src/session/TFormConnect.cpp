@@ -9,6 +9,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "InfoWindows.h"
 #include "core/DM.h"
 #include "core/Program.h"
 #include "kit/forms/FormEnvironment.h"
@@ -48,7 +49,7 @@ TFormConnect::TFormConnect(core::TDM& dm, Login::Mode mode, QWidget* parent)
   auto* buttons = new QHBoxLayout;
   ButtonLogin = new QPushButton(QStringLiteral("Belépés"), this);
   ButtonClose = new QPushButton(QStringLiteral("Ablak bezárása"), this);
-  for (QPushButton* b : {ButtonLogin, ButtonClose}) {
+  for (QPushButton* b : {ButtonLogin, ButtonClose, createHelpButton(HelpTopic::login, this)}) {
     b->setAutoDefault(false);
     buttons->addWidget(b);
   }

@@ -30,6 +30,7 @@
 #include "core/Program.h"
 #include "core/ProgramVersion.h"
 #include "kit/data/DbError.h"
+#include "kit/sys/Printers.h"
 #include "kit/widgets/MessageService.h"
 #include "kit/widgets/Messages.h"
 
@@ -167,6 +168,9 @@ TFormFomenu::TFormFomenu(core::TDM& dm, Hooks hooks, QWidget* parent)
     hooks_.quit = [](int code) { QTimer::singleShot(0, qApp, [code] { QCoreApplication::exit(code); }); };
   useIconTheme();
   resize(1320, 760);
+  // Every run begins with the lists paged, and on the system's printer when none was chosen.
+  dm_.settings.limit = false;
+  if (dm_.settings.printer.isEmpty()) dm_.settings.printer = kit::sys::Printers::current();
 
   auto* background = new BackgroundPicture(this);
   background->setObjectName(QStringLiteral("ImageBG"));

@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "InfoWindows.h"
 #include "core/DM.h"
 #include "kit/data/DbError.h"
 #include "kit/data/Transaction.h"
@@ -63,6 +64,9 @@ TFormTulajdonos::TFormTulajdonos(core::TDM& dm, QWidget* parent) : QDialog(paren
       this);
   layout->addWidget(PanelAlap);
   auto* buttons = new QHBoxLayout;
+  QPushButton* help = createHelpButton(HelpTopic::owner, this);
+  help->setFocusPolicy(Qt::NoFocus);
+  buttons->addWidget(help);
   buttons->addStretch(1);
   ButtonPost = new QPushButton(QStringLiteral("Rögzítés <F2>"), this);
   ButtonExit = new QPushButton(QStringLiteral("Kilépés <Esc>"), this);
