@@ -144,6 +144,7 @@ void Dataset::moveTo(int row) {
   if (rows_.empty()) return;
   row = std::clamp(row, 0, recordCount() - 1);
   if (row == current_) return;
+  beforeScroll.run(*this);
   current_ = row;
   emit currentRowChanged(current_);
   afterScroll.run(*this);
@@ -304,6 +305,7 @@ void Dataset::edit() {
     append();
     return;
   }
+  beforeEdit.run(*this);
   buffer_.resize(fields_.size());
   for (int i = 0; i < fields_.size(); ++i) buffer_[i] = valueAt(current_, i);
   changed_.fill(false, fields_.size());

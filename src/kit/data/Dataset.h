@@ -109,6 +109,9 @@ class Dataset : public QObject {
   // --- Events
   Hooks<Dataset&> beforeOpen, afterOpen, afterScroll, beforePost, afterPost, beforeDelete, afterDelete,
       afterCancel, onNewRecord;
+  // Before moving to another row, and before a browsed row goes into editing: a handler that
+  // throws keeps the dataset where and as it is (a window refusing while another list is edited).
+  Hooks<Dataset&> beforeScroll, beforeEdit;
   Hooks<Dataset&, const QString&> fieldChanged;  // after setValue changed a field
 
  signals:

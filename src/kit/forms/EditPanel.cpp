@@ -2,7 +2,9 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 
 #include "kit/text/TextHelpers.h"
 #include "kit/widgets/DBDateEdit.h"
@@ -48,7 +50,7 @@ class NameFieldRule : public QObject {
 
 }  // namespace
 
-EditPanel::EditPanel(Dataset& dataset, const std::vector<FieldSpec>& fields, QWidget* parent)
+EditPanel::EditPanel(Dataset& dataset, const std::vector<FieldSpec>& fields, QWidget* parent, int columns)
     : QWidget(parent), dataset_(dataset), fields_(fields) {
   setObjectName(QStringLiteral("PanelAlap"));
   setAutoFillBackground(true);
@@ -56,24 +58,50 @@ EditPanel::EditPanel(Dataset& dataset, const std::vector<FieldSpec>& fields, QWi
   grid->setContentsMargins(10, 8, 10, 8);
   grid->setHorizontalSpacing(8);
   grid->setVerticalSpacing(5);
-  grid->setColumnStretch(1, 1);
-  for (const FieldSpec& field : fields_) {
+  columns = std::max(1, columns);
+  const int perColumn = (int(fields_.size()) + columns - 1) / columns;
+  for (int c = 0; c < columns; ++c) {
+    grid->setColumnStretch(2 * c + 1, 1);
+    if (c > 0) grid->setColumnMinimumWidth(2 * c, 90);
+  }
+  for (size_t i = 0; i < fields_.size(); ++i) {
+    const FieldSpec& field = fields_[i];
     QWidget* control = makeControl(field);
     control->setObjectName(field.column);
     control->setAccessibleName(field.label());
-    const int row = grid->rowCount();
+    if (field.readOnly) control->setEnabled(false);
+    QWidget* placed = control;
+    QPushButton* button = nullptr;
+    if (!field.buttonCaption.isEmpty()) {
+      // The control with its button on one line.
+      placed = new QWidget(this);
+      auto* line = new QHBoxLayout(placed);
+      line->setContentsMargins(0, 0, 0, 0);
+      line->setSpacing(4);
+      control->setParent(placed);
+      line->addWidget(control, field.width > 0 ? 0 : 1);
+      button = new QPushButton(field.buttonCaption, placed);
+      button->setObjectName(QStringLiteral("Button_") + field.column);
+      button->setAutoDefault(false);
+      button->setFocusPolicy(Qt::NoFocus);
+      line->addWidget(button);
+      if (field.width > 0) line->addStretch(1);
+    }
+    buttons_.push_back(button);
+    const int row = perColumn ? int(i) % perColumn : 0;
+    const int at = perColumn ? 2 * (int(i) / perColumn) : 0;
     if (field.kind == FieldSpec::Kind::Check) {
-      grid->addWidget(control, row, 1);
+      grid->addWidget(placed, row, at + 1);
     } else {
       auto* caption = new QLabel(field.caption, this);
       caption->setBuddy(control);
-      grid->addWidget(caption, row, 0, field.kind == FieldSpec::Kind::Memo ? Qt::AlignTop : Qt::AlignVCenter);
-      if (field.width > 0) {
-        control->setFixedWidth(field.width);
-        grid->addWidget(control, row, 1, Qt::AlignLeft);
-      } else {
-        grid->addWidget(control, row, 1);
-      }
+      grid->addWidget(caption, row, at,
+                      field.kind == FieldSpec::Kind::Memo ? Qt::AlignTop : Qt::AlignVCenter);
+      if (field.width > 0) control->setFixedWidth(field.width);
+      if (field.width > 0 && placed == control)
+        grid->addWidget(placed, row, at + 1, Qt::AlignLeft);
+      else
+        grid->addWidget(placed, row, at + 1);
     }
     controls_.push_back(control);
   }
@@ -89,7 +117,8 @@ QWidget* EditPanel::makeControl(const FieldSpec& field) {
     }
     case Kind::Check: return new DBCheckBox(field.caption, dataset_, field.column, this);
     case Kind::ComboText:
-      return new DBComboBox(dataset_, field.column, field.items, DBComboBox::Stores::ItemText, false, this);
+      return new DBComboBox(dataset_, field.column, field.items, DBComboBox::Stores::ItemText, field.editable,
+                            this);
     case Kind::ComboIndex:
       return new DBComboBox(dataset_, field.column, field.items, DBComboBox::Stores::Position, false, this);
     case Kind::Date: {
@@ -111,6 +140,12 @@ QWidget* EditPanel::makeControl(const FieldSpec& field) {
 QWidget* EditPanel::control(const QString& column) const {
   for (size_t i = 0; i < fields_.size(); ++i)
     if (fields_[i].column.compare(column, Qt::CaseInsensitive) == 0) return controls_[i];
+  return nullptr;
+}
+
+QPushButton* EditPanel::button(const QString& column) const {
+  for (size_t i = 0; i < fields_.size(); ++i)
+    if (fields_[i].column.compare(column, Qt::CaseInsensitive) == 0) return buttons_[i];
   return nullptr;
 }
 

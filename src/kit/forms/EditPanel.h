@@ -7,6 +7,7 @@
 #include "kit/data/Dataset.h"
 
 class QGridLayout;
+class QPushButton;
 
 namespace kit::forms {
 
@@ -24,11 +25,14 @@ struct FieldSpec {
   QString caption;  // "Név:"
   QString column;   // "nev"
   Kind kind = Kind::Edit;
-  bool required = false;      // checked before saving
-  QString mask = {};          // edit mask, e.g. "(99)999-99-99"
-  QStringList items = {};     // choices of a drop-down
-  int width = 0;              // control width in pixels; 0: the rest of the line
-  QString displayLabel = {};  // the name used in messages; the caption without its colon when empty
+  bool required = false;       // checked before saving
+  QString mask = {};           // edit mask, e.g. "(99)999-99-99"
+  QStringList items = {};      // choices of a drop-down
+  int width = 0;               // control width in pixels; 0: the rest of the line
+  QString displayLabel = {};   // the name used in messages; the caption without its colon when empty
+  bool editable = false;       // a text drop-down that also takes free text
+  bool readOnly = false;       // shown only; changed by a command of the window
+  QString buttonCaption = {};  // a button beside the control (a picker), found by button()
 
   QString label() const;
 };
@@ -39,10 +43,14 @@ struct FieldSpec {
 class EditPanel : public QWidget {
   Q_OBJECT
  public:
-  EditPanel(kit::data::Dataset& dataset, const std::vector<FieldSpec>& fields, QWidget* parent = nullptr);
+  // `columns` > 1 lays the fields out side by side, filling each column in turn.
+  EditPanel(kit::data::Dataset& dataset, const std::vector<FieldSpec>& fields, QWidget* parent = nullptr,
+            int columns = 1);
 
   // The control of a column, or nullptr.
   QWidget* control(const QString& column) const;
+  // The button beside a column's control, or nullptr.
+  QPushButton* button(const QString& column) const;
   QWidget* firstControl() const;
   const std::vector<FieldSpec>& fields() const { return fields_; }
 
@@ -56,6 +64,7 @@ class EditPanel : public QWidget {
   kit::data::Dataset& dataset_;
   std::vector<FieldSpec> fields_;
   std::vector<QWidget*> controls_;
+  std::vector<QPushButton*> buttons_;
 };
 
 }  // namespace kit::forms

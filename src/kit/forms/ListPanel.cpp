@@ -101,7 +101,7 @@ ListPanel::ListPanel(std::unique_ptr<Dataset> query, const std::vector<GridColum
   layout_->addWidget(DBGrid, 1);
   connect(DBGrid, &kit::ui::DBGrid::searchRequested, this, [this](const QString& c) { openSearch(c); });
 
-  PanelAlap = new EditPanel(*query_, fields, this);
+  PanelAlap = new EditPanel(*query_, fields, this, options.fieldColumns);
   PanelAlap->setVisible(!fields.empty());
   layout_->addWidget(PanelAlap);
 
@@ -185,7 +185,7 @@ void ListPanel::followState() {
 // ---------------------------------------------------------------- commands
 
 bool ListPanel::refuseIfEditing() {
-  if (!query_->isEditing()) return false;
+  if (!query_->isEditing() && !(busyElsewhere && busyElsewhere())) return false;
   kit::ui::refusePendingEdit();
   return true;
 }
@@ -224,9 +224,14 @@ bool ListPanel::commandPost() {
 }
 
 void ListPanel::commandDelete() {
-  if (refuseIfEditing()) return;
+  if (refuseIfEditing() || query_->isEmpty()) return;
+  try {
+    if (mayRemove && !mayRemove(*query_)) return;
+  } catch (const kit::data::DbError& e) {
+    kit::ui::showError(e);
+    return;
+  }
   if (!kit::ui::confirmDelete()) return;
-  if (query_->isEmpty()) return;
   try {
     if (removeRow)
       removeRow(*query_);

@@ -45,6 +45,7 @@ class ListPanel : public QWidget {
   struct Options {
     bool paged = true;
     std::vector<Button> buttons = standardButtons();
+    int fieldColumns = 1;  // the edit fields side by side in that many columns
   };
   // "Új tétel <Insert>", "Rögzítés <F2>", "Törlés <Delete>", "Visszavonás <Esc>",
   // "Nyomtatás <F5>", help, "Tábla frissítése".
@@ -74,6 +75,11 @@ class ListPanel : public QWidget {
   std::function<void()> onHelp;
   // Runs after a successful save or delete (counts, renumbering, dependent lists).
   std::function<void()> afterChange;
+  // Whether another list of the window is being edited: the commands that would leave or
+  // replace this list's row are refused then too.
+  std::function<bool()> busyElsewhere;
+  // Checked before the deletion question: false (after telling the user) keeps the row.
+  std::function<bool(kit::data::Dataset&)> mayRemove;
   // Deletes the current row; by default the row alone. A master whose details go with it
   // replaces it (in one transaction).
   std::function<void(kit::data::Dataset&)> removeRow;
@@ -86,7 +92,8 @@ class ListPanel : public QWidget {
   void commandPrint();
   // Opens the list from page 1 with the process's paging state.
   void openList();
-  // True (after telling the user) when the list is being edited.
+  // True (after telling the user) when the list, or another list of the window, is being
+  // edited.
   bool refuseIfEditing();
   void openSearch(const QString& firstCharacter);
   void closeSearch();

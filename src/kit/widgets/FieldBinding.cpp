@@ -41,6 +41,10 @@ bool FieldBinding::write(const QVariant& value) {
     showError(e);
     refresh();
     return false;
+  } catch (const kit::data::Abort&) {
+    writing_ = false;  // refused by the window, which told the user why
+    refresh();
+    return false;
   }
   writing_ = false;
   return true;
