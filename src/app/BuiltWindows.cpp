@@ -2,6 +2,7 @@
 
 #include "core/TFormOptions.h"
 #include "maintenance/TFormAlairas.h"
+#include "masterdata/TFormPartner.h"
 #include "session/TFormTulajdonos.h"
 #include "session/TFormUser.h"
 
@@ -27,11 +28,18 @@ void openOptions(session::TFormFomenu& main) {
   options.exec();
 }
 
+void openPartners(session::TFormFomenu& main) {
+  masterdata::TFormPartner partners(main.dm(), &main);
+  partners.workingContextChanged = [&main] { main.selectWorkingContext(); };
+  partners.exec();
+}
+
 }  // namespace
 
 QHash<QString, session::TFormFomenu::WindowOpener> builtWindows() {
   return {
       {"ActionOptions", openOptions},
+      {"ActionPartner", openPartners},
       {"ActionTulajdonos", modal<session::TFormTulajdonos>()},
       {"ActionUser", modal<session::TFormUser>()},
       {"ActionAlairas", modal<maintenance::TFormAlairas>()},

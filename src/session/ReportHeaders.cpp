@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "core/DM.h"
 #include "kit/sys/ProgramFolder.h"
 #include "kit/text/TextHelpers.h"
 
@@ -80,6 +81,14 @@ DefenceHeader defenceHeader(bool mhSwitch, const QString& partnerName, const QSt
     h.partnerName = partnerName.mid(at + forces.size()).trimmed();
   }
   return h;
+}
+
+OwnerData readOwner(core::TDM& dm) {
+  kit::data::Dataset& owner = dm.ZQueryTulajdonos();
+  if (!owner.isOpen()) owner.open();
+  if (owner.isEmpty()) return {};
+  const auto text = [&owner](const char* column) { return owner.text(QLatin1String(column)); };
+  return {text("nev"), text("isz"), text("telepules"), text("cim"), text("telefon"), text("adoszam")};
 }
 
 }  // namespace session

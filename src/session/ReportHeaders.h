@@ -4,6 +4,10 @@
 #include <QImage>
 #include <QString>
 
+namespace core {
+class TDM;
+}
+
 namespace session {
 
 // The header blocks every printed document shares, built from the owner, the partner and the
@@ -12,6 +16,9 @@ namespace session {
 struct OwnerData {
   QString nev, isz, telepules, cim, telefon, adoszam;
 };
+
+// The owner row of the data module (reopened when closed); empty fields when it is missing.
+OwnerData readOwner(core::TDM& dm);
 
 struct AddressData {
   QString isz, telepules, cim, telefon, teaor;

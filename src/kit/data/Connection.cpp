@@ -113,6 +113,8 @@ Result Connection::check(PGresult* result) {
 
 Result Connection::exec(const QString& sql, const QVariantList& params) {
   if (!conn_) throw DbError(noConnectionMessage(), DbError::Kind::Connection);
+  // VAREKO_TRACE_SQL=1 writes every statement to the debug output (counting round trips by hand).
+  if (qEnvironmentVariableIsSet("VAREKO_TRACE_SQL")) qDebug("SQL: %s", qPrintable(sql.simplified()));
   std::vector<QByteArray> texts(params.size());
   std::vector<const char*> values(params.size());
   for (qsizetype i = 0; i < params.size(); ++i) {
