@@ -602,20 +602,37 @@ bool TFormPartner::print() {
     return kit::report::produceAndPreview(
         [&] { return kit::report::prepare(partnerDataDocument(rows, owner)); }, false);
   }
-  if (RadioPartnerList->isChecked()) {
-    Dataset list(dm_.ZConnection);
-    list.sqlLines() = partnerListQuery(CheckContractedOnly->isChecked());
-    try {
-      list.open();
-    } catch (const kit::data::DbError& e) {
-      kit::ui::showError(e);
-      return false;
-    }
-    kit::report::DatasetRows rows(list);
+  if (RadioGdpr->isChecked()) {
+    QString position;
+    if (dm_.positionCurrentUser()) position = dm_.ZQueryUser().text(QStringLiteral("alairas_beosztas"));
+    PartnerRows rows(partners_->query(), CheckAllPartners->isChecked());
+    return kit::report::produceAndPreview(
+        [&] {
+          return kit::report::prepare(gdprLetterDocument(rows, owner, position, kit::sys::Clock::today()));
+        },
+        true);
+  }
+  // The two lists over queries of their own.
+  Dataset list(dm_.ZConnection);
+  list.sqlLines() =
+      RadioPartnerList->isChecked() ? partnerListQuery(CheckContractedOnly->isChecked()) : trainingDueQuery();
+  list.setParam(QStringLiteral("ma"), kit::sys::Clock::today());
+  try {
+    list.open();
+  } catch (const kit::data::DbError& e) {
+    kit::ui::showError(e);
+    return false;
+  }
+  kit::report::DatasetRows rows(list);
+  if (RadioPartnerList->isChecked())
     return kit::report::produceAndPreview(
         [&] { return kit::report::prepare(partnerListDocument(rows, owner)); }, false);
+  if (list.isEmpty()) {
+    kit::ui::warn(noSiteDueMessage());
+    return false;
   }
-  return false;
+  return kit::report::produceAndPreview(
+      [&] { return kit::report::prepare(trainingDueDocument(rows, owner)); }, false);
 }
 
 // ---------------------------------------------------------------- events

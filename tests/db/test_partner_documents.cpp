@@ -6,6 +6,7 @@
 
 #include "kit/data/Dataset.h"
 #include "kit/report/ReportEngine.h"
+#include "kit/report/Rows.h"
 #include "kit/report/TfrmNetScapePreview.h"
 #include "masterdata/PartnerDocuments.h"
 #include "support/TestDataModule.h"
@@ -39,6 +40,7 @@ class TestPartnerDocuments : public QObject {
     REQUIRE_TEST_SERVER();
     module_.start();
     module_.runDeliveredScript("partner.sql");
+    module_.runDeliveredScript("telephely.sql");
     module_.dm->ZConnection.exec(
         "insert into partner (nev, isz, telepules, cim, szerzodeses, telefon, vezeto, feljegyzes) "
         "select 'Árvíztűrő ' || lpad(i::text, 3, '0') || ' Kft.', '6720', 'Szeged', 'Tisza Lajos krt. ' || "
@@ -51,6 +53,9 @@ class TestPartnerDocuments : public QObject {
   void listOfAllPartners();
   void listOfContractedPartners();
   void dataSheetOfOneOrAll();
+  void trainingDueSites();
+  void gdprLetters();
+  void pagesOfEachDocument();
   void pdfOfTheList();
   void previewScreenshot();
 };
@@ -103,6 +108,102 @@ void TestPartnerDocuments::dataSheetOfOneOrAll() {
   PartnerRows all(partners, true);
   QCOMPARE(allTexts(prepare(partnerDataDocument(all, owner_))).count("Partner neve:"), 120);
   QCOMPARE(partners.currentRow(), 119);  // the dataset followed the printing
+}
+
+void TestPartnerDocuments::trainingDueSites() {
+  auto& conn = module_.dm->ZConnection;
+  conn.exec("delete from telephely");
+  conn.exec(
+      "insert into telephely (telephely_pkod, nev, isz, telepules, cim, datum_moktdat) values "
+      "(1, 'Üzem', '6720', 'Szeged', 'Fő u. 1.', date '2025-03-01'), "         // a year and more before
+      "(1, 'Iroda', '6720', 'Szeged', 'Fő u. 2.', date '2025-03-05'), "        // exactly 365 days before
+      "(2, 'Raktár', '6000', 'Kecskemét', 'Ipar u. 3.', date '2025-12-01'), "  // recent
+      "(2, 'Műhely', '6000', 'Kecskemét', 'Ipar u. 4.', null)");               // never trained
+  Dataset sites(conn);
+  sites.sqlLines() = trainingDueQuery();
+  sites.setParam("ma", QDate(2026, 3, 5));
+  sites.open();
+  QCOMPARE(sites.recordCount(), 2);
+  DatasetRows rows(sites);
+  const PreparedDocument doc = prepare(trainingDueDocument(rows, owner_));
+  const QStringList texts = allTexts(doc);
+  QVERIFY(texts.contains("Időszakos munkavédelmi oktatás"));
+  QCOMPARE(texts.count("Telephely neve:"), 2);
+  QVERIFY(texts.contains("Iroda"));  // by name: Iroda before Üzem
+  QVERIFY(texts.indexOf("Iroda") < texts.indexOf("Üzem"));
+  QVERIFY(texts.contains("6720, Szeged, Fő u. 1."));
+  QVERIFY(texts.contains("2025. 03. 01."));
+  QVERIFY(texts.contains("2."));
+  // None due: the window shows its message instead of an empty document.
+  sites.setParam("ma", QDate(2025, 6, 1));
+  sites.open();
+  QVERIFY(sites.isEmpty());
+  QCOMPARE(noSiteDueMessage(), QString("Nincsen a lekérdezésnek megfelelő Telephely!"));
+}
+
+void TestPartnerDocuments::gdprLetters() {
+  Dataset partners(module_.dm->ZConnection);
+  partners.setSql(
+      "select *\nfrom partner\nwhere nev in ('Árvíztűrő 001 Kft.', 'Árvíztűrő 002 Kft.')\norder by nev");
+  partners.open();
+  QCOMPARE(partners.recordCount(), 2);
+  const QDate date(2026, 3, 4);
+  {
+    PartnerRows one(partners, false);
+    const PreparedDocument doc = prepare(gdprLetterDocument(one, owner_, "ügyvezető", date));
+    QCOMPARE(doc.pageCount(), 1);
+    const QStringList texts = allTexts(doc);
+    for (const char* line :
+         {"Tárgy: Adatkezelési tájékoztató, hozzájárulás", "Tisztelt Szerződött Partner!",
+          "1.\tMunkavállaló neve", "9.\tTelefonszáma", "10. Baleset során elszenvdett sérülések",
+          "11. Balesethez kapcsolódó tényállások, tanuvallomások", "Telefon elérhetőség: (62)123-45-67",
+          "Kelt:", "Szeged, 2026. 3. 4.", "P.H.", "Munkavédelmi Iroda Kft.", "6720, Szeged, Kárász u. 5.",
+          "Árvíztűrő 001 Kft.", "6720, Szeged, Tisza Lajos krt. 1", "Kovács Péter", "Céges aláírás",
+          "ügyvezető", "Az adatkezelési tájékoztatót átvettem, az adatkezeléshez hozzájárulok:"})
+      QVERIFY2(texts.contains(QString::fromUtf8(line)), line);
+    QVERIFY(texts.join(" ").contains("2018. május 25-től"));  // the paragraphs, broken into lines
+  }
+  // One letter per partner, each on its own page with the partner's own address.
+  PartnerRows all(partners, true);
+  const PreparedDocument doc = prepare(gdprLetterDocument(all, owner_, "ügyvezető", date));
+  QCOMPARE(doc.pageCount(), 2);
+  QVERIFY(doc.pages[0].find("6720, Szeged, Tisza Lajos krt. 1"));
+  QVERIFY(doc.pages[1].find("Árvíztűrő 002 Kft."));
+  QVERIFY(doc.pages[1].find("6720, Szeged, Tisza Lajos krt. 2"));
+  QVERIFY(!doc.pages[1].find("6720, Szeged, Tisza Lajos krt. 1"));
+}
+
+// One page of each document as a picture, when VAREKO_SCREENS names a folder.
+void TestPartnerDocuments::pagesOfEachDocument() {
+  const QString folder = qEnvironmentVariable("VAREKO_SCREENS");
+  if (folder.isEmpty()) QSKIP("VAREKO_SCREENS not set");
+  Dataset partners(module_.dm->ZConnection);
+  partners.setSql("select *\nfrom partner\norder by nev");
+  partners.open();
+  PartnerRows one(partners, false);
+  Dataset sites(module_.dm->ZConnection);
+  sites.sqlLines() = trainingDueQuery();
+  sites.setParam("ma", QDate(2026, 3, 5));
+  sites.open();
+  DatasetRows siteRows(sites);
+  auto list = this->list(false);
+  PartnerRows listRows(*list, true);
+  const std::pair<const char*, PreparedDocument> documents[] = {
+      {"Partner_adatai", prepare(partnerDataDocument(one, owner_))},
+      {"Partnerek_listaja", prepare(partnerListDocument(listRows, owner_))},
+      {"Idoszakos_oktatas", prepare(trainingDueDocument(siteRows, owner_))},
+      {"GDPR_partnereknek", prepare(gdprLetterDocument(one, owner_, "ügyvezető", QDate(2026, 3, 4)))},
+  };
+  // Through the PDF, as the consultant gets it.
+  const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+  if (pdftoppm.isEmpty()) QSKIP("pdftoppm is not installed");
+  for (const auto& [name, doc] : documents) {
+    const QString pdf = QStringLiteral("%1/%2.pdf").arg(folder, name);
+    QVERIFY(writePdf(doc, pdf));
+    QProcess process;
+    process.start(pdftoppm, {"-png", "-r", "100", "-f", "1", "-l", "1", pdf, folder + "/" + name});
+    QVERIFY(process.waitForFinished(20000));
+  }
 }
 
 void TestPartnerDocuments::pdfOfTheList() {

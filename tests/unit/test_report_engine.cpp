@@ -1,4 +1,6 @@
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -64,6 +66,7 @@ class TestReportEngine : public QObject {
   void emptyRowsStillPrintTitleAndSummary();
   void stretchingRichTextSplitsBetweenLines();
   void pdfOfThePages();
+  void brokenLinesFitWhenPrinted();
 };
 
 void TestReportEngine::detailListOverThreePages() {
@@ -247,6 +250,28 @@ void TestReportEngine::pdfOfThePages() {
   QVERIFY(extracted.contains("Árvíztűrő Kft. 001"));
   QVERIFY(extracted.contains("Árvíztűrő Kft. 120"));
   QVERIFY(extracted.contains("Oldal 3 / 3"));
+}
+
+// A line broken for a width must not run past it when drawn at the resolution of the PDF files
+// (glyph widths fitted to a coarse measuring device are narrower than printed ones).
+void TestReportEngine::brokenLinesFitWhenPrinted() {
+  const QString paragraph = QStringLiteral(
+      "Cégünk a megbízási szerződés alapján munkavédelmi szolgáltatást nyújt Önöknek: kockázatértékelést, "
+      "munkavédelmi oktatást, munkaeszközök időszakos biztonsági felülvizsgálatát, valamint a munkabalesetek "
+      "kivizsgálását és nyilvántartását végzi. Ehhez a munkavállalók egyes személyes adatait kezelnünk kell, "
+      "kizárólag a munkavédelemről szóló törvényben előírt feladatok ellátása céljából.");
+  QImage printer(4, 4, QImage::Format_ARGB32);
+  printer.setDotsPerMeterX(11811);  // 300 dpi
+  printer.setDotsPerMeterY(11811);
+  for (double width : {60.0, 120.0, 183.0}) {
+    kit::report::Font font;
+    font.pointSize = 9;
+    QFont qfont(font.family);
+    qfont.setPointSizeF(font.pointSize);
+    const QFontMetricsF metrics(qfont, &printer);
+    for (const QString& line : kit::report::breakLines(paragraph, font, width, true))
+      QVERIFY2(metrics.horizontalAdvance(line) / (300 / 25.4) <= width, qPrintable(line));
+  }
 }
 
 QTEST_MAIN(TestReportEngine)

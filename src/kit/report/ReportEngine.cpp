@@ -23,6 +23,20 @@ QPaintDevice* measuringDevice() {
   return &image;
 }
 
+// Lines of plain text are broken at the resolution of the PDF files (300 dots per inch), with
+// the glyph widths fitted to it: those are the widest the text is drawn with (at 72 dots per
+// inch fitted glyphs are narrower, and a line broken there runs past its right edge in print).
+constexpr double kLineDotsPerMm = 300 / 25.4;
+QPaintDevice* lineMeasuringDevice() {
+  static QImage image = [] {
+    QImage i(4, 4, QImage::Format_ARGB32);
+    i.setDotsPerMeterX(11811);  // 300 dpi
+    i.setDotsPerMeterY(11811);
+    return i;
+  }();
+  return &image;
+}
+
 QFont qfont(const Font& f) {
   QFont font(f.family);
   font.setPointSizeF(f.pointSize);
@@ -373,7 +387,7 @@ class Builder {
 }  // namespace
 
 double lineHeight(const Font& font) {
-  return QFontMetricsF(qfont(font), measuringDevice()).lineSpacing() * kMmPerPoint;
+  return QFontMetricsF(qfont(font), lineMeasuringDevice()).lineSpacing() / kLineDotsPerMm;
 }
 
 QStringList breakLines(const QString& text, const Font& font, double widthMm, bool wordWrap) {
@@ -385,10 +399,10 @@ QStringList breakLines(const QString& text, const Font& font, double widthMm, bo
       lines.append(paragraph);
       continue;
     }
-    QTextLayout layout(paragraph, f, measuringDevice());
+    QTextLayout layout(paragraph, f, lineMeasuringDevice());
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-      line.setLineWidth(widthMm / kMmPerPoint);
+      line.setLineWidth(widthMm * kLineDotsPerMm);
       QString piece = paragraph.mid(line.textStart(), line.textLength());
       while (piece.endsWith(QLatin1Char(' '))) piece.chop(1);  // the blank the line broke at
       lines.append(piece);
