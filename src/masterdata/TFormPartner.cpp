@@ -30,6 +30,7 @@
 #include "kit/widgets/MessageService.h"
 #include "kit/widgets/Messages.h"
 #include "session/ReportHeaders.h"
+#include "session/TFormCsere.h"
 
 namespace masterdata {
 
@@ -206,6 +207,10 @@ void TFormPartner::build() {
       bar, this);
   partners_->setObjectName(QStringLiteral("PanelPartner"));
   partners_->DBGrid->setObjectName(QStringLiteral("DBGridPartner"));
+  session::paintContractedPartners(*partners_->DBGrid);
+  auto* barLayout = new QHBoxLayout(bar);
+  barLayout->setContentsMargins(0, 0, 0, 0);
+  barLayout->addWidget(partners_->DBNavPanel);
   layout->addWidget(partners_, 2);
 
   PageControl = new kit::forms::PageSwitcher(this);

@@ -40,13 +40,7 @@ TFormCsere::TFormCsere(core::TDM& dm, QWidget* parent)
   GridPartner =
       new kit::ui::DBGrid(*partners_, {{QStringLiteral("nev"), QStringLiteral("Partner neve")}}, partnerBox);
   GridPartner->setObjectName(QStringLiteral("GridPartner"));
-  // Contracted clients stand out in orange; the selected row keeps the selection colour.
-  GridPartner->datasetModel().setRowStyle([](const Dataset& d, int row, int role) -> QVariant {
-    if (role != Qt::BackgroundRole) return {};
-    const int field = d.fieldIndex(QStringLiteral("szerzodeses"));
-    if (field >= 0 && d.valueAt(row, field).toBool()) return kit::ui::fromSettingsColor(contractedColor);
-    return {};
-  });
+  paintContractedPartners(*GridPartner);
   EditSearch = new QLineEdit(partnerBox);
   EditSearch->setObjectName(QStringLiteral("EditSearch"));
   EditSearch->setPlaceholderText(QStringLiteral("Keresés"));
@@ -151,6 +145,16 @@ bool TFormCsere::save() {
     kit::ui::showError(e);
     return false;
   }
+}
+
+void paintContractedPartners(kit::ui::DBGrid& grid) {
+  grid.datasetModel().setRowStyle([](const Dataset& d, int row, int role) -> QVariant {
+    if (role != Qt::BackgroundRole) return {};
+    const int field = d.fieldIndex(QStringLiteral("szerzodeses"));
+    if (field >= 0 && d.valueAt(row, field).toBool())
+      return kit::ui::fromSettingsColor(TFormCsere::contractedColor);
+    return {};
+  });
 }
 
 void TFormCsere::keyPressEvent(QKeyEvent* event) {

@@ -57,4 +57,8 @@ class TFormCsere : public QDialog {
   bool partnerChangeAllowed_ = false;
 };
 
+// Paints contracted partners (their `szerzodeses`) in the orange of the partner lists; the
+// selected row keeps the selection colour.
+void paintContractedPartners(kit::ui::DBGrid& grid);
+
 }  // namespace session

@@ -100,6 +100,7 @@ class TestPartner : public QObject {
   void dueCheckResults();
   void dueCheckOverTheList();
   void openingCostsFixedRoundTrips();
+  void screens();
 };
 
 void TestPartner::newPartnerCreatesItsSeat() {
@@ -392,6 +393,38 @@ void TestPartner::openingCostsFixedRoundTrips() {
   // The partner count and page, the sites and the contacts of the first partner.
   QCOMPARE(dm_->ZConnection.roundTrips(), 4);
   QCOMPARE(w->partners().query().recordCount(), 50);
+}
+
+// Pictures of every page of the window, when VAREKO_SCREENS names a folder.
+void TestPartner::screens() {
+  const QString folder = qEnvironmentVariable("VAREKO_SCREENS");
+  if (folder.isEmpty()) QSKIP("VAREKO_SCREENS is not set");
+  dm_->ZConnection.exec("delete from partner");
+  for (const char* name : {"Alfa Gépgyártó Kft.", "Béta Építő Zrt.", "Gamma Szolgáltató Bt."})
+    addPartner(QString::fromUtf8(name), name[0] == 'B');
+  dm_->ZConnection.exec(
+      "update partner set email = 'info@alfa.hu', telefon = '(62)123-45-67', vezeto = 'Kiss János', "
+      "vezetomegsz = 'Tisztelt Ügyvezető Úr!', besorolas = 'Kft.', letszamkategoria = '2', teaor = '2811', "
+      "orvos_nev = 'Dr. Nagy Éva', adoszam = '12345678-2-06', feljegyzes = 'Éves szerződés, negyedéves "
+      "bejárással.', check_kockazat = 'K: 2027. 01. 20'");
+  dm_->ZConnection.exec(
+      "insert into partner_kapcsolat (partner_kapcsolat_pkod, nev, beosztas, telefon, email, kfelelos) "
+      "select "
+      "partner_kod, 'Tóth Anna', 'munkavédelmi vezető', '(62)555-12-34', 'toth.anna@alfa.hu', true from "
+      "partner");
+  dm_->settings.colorForm = core::DefaultColors::form;
+  dm_->settings.colorPanel = core::DefaultColors::panel;
+  dm_->settings.colorGrid = core::DefaultColors::grid;
+  dm_->settings.colorGridTitle = core::DefaultColors::gridTitle;
+  dm_->settings.colorDBNav = core::DefaultColors::dbNav;
+  auto w = open();
+  for (int page = 0; page < w->PageControl->pageCount(); ++page) {
+    w->showPage(page);
+    QTest::qWait(30);
+    QVERIFY(w->grab().save(QStringLiteral("%1/TFormPartner-%2.png").arg(folder).arg(page + 1)));
+  }
+  dm_->settings = core::Settings{};
+  dm_->settings.limitNum = 50;
 }
 
 QTEST_MAIN(TestPartner)

@@ -79,13 +79,14 @@ EditPanel::EditPanel(Dataset& dataset, const std::vector<FieldSpec>& fields, QWi
       line->setContentsMargins(0, 0, 0, 0);
       line->setSpacing(4);
       control->setParent(placed);
-      line->addWidget(control, field.width > 0 ? 0 : 1);
+      const bool narrow = field.width > 0 || control->maximumWidth() < QWIDGETSIZE_MAX;
+      line->addWidget(control, narrow ? 0 : 1);
       button = new QPushButton(field.buttonCaption, placed);
       button->setObjectName(QStringLiteral("Button_") + field.column);
       button->setAutoDefault(false);
       button->setFocusPolicy(Qt::NoFocus);
       line->addWidget(button);
-      if (field.width > 0) line->addStretch(1);
+      if (narrow) line->addStretch(1);
     }
     buttons_.push_back(button);
     const int row = perColumn ? int(i) % perColumn : 0;
