@@ -54,15 +54,21 @@ EditPanel::EditPanel(Dataset& dataset, const std::vector<FieldSpec>& fields, QWi
     : QWidget(parent), dataset_(dataset), fields_(fields) {
   setObjectName(QStringLiteral("PanelAlap"));
   setAutoFillBackground(true);
-  auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(10, 8, 10, 8);
-  grid->setHorizontalSpacing(8);
-  grid->setVerticalSpacing(5);
+  // One grid of captions and controls per column, so that a tall control (a memo) in one
+  // column does not stretch the lines of the others.
+  auto* columnsLayout = new QHBoxLayout(this);
+  columnsLayout->setContentsMargins(10, 8, 10, 8);
+  columnsLayout->setSpacing(24);
   columns = std::max(1, columns);
-  const int perColumn = (int(fields_.size()) + columns - 1) / columns;
+  const int perColumn = std::max(1, (int(fields_.size()) + columns - 1) / columns);
+  std::vector<QGridLayout*> grids;
   for (int c = 0; c < columns; ++c) {
-    grid->setColumnStretch(2 * c + 1, 1);
-    if (c > 0) grid->setColumnMinimumWidth(2 * c, 90);
+    auto* g = new QGridLayout;
+    g->setHorizontalSpacing(8);
+    g->setVerticalSpacing(5);
+    g->setColumnStretch(1, 1);
+    columnsLayout->addLayout(g, 1);
+    grids.push_back(g);
   }
   for (size_t i = 0; i < fields_.size(); ++i) {
     const FieldSpec& field = fields_[i];
@@ -89,23 +95,24 @@ EditPanel::EditPanel(Dataset& dataset, const std::vector<FieldSpec>& fields, QWi
       if (narrow) line->addStretch(1);
     }
     buttons_.push_back(button);
-    const int row = perColumn ? int(i) % perColumn : 0;
-    const int at = perColumn ? 2 * (int(i) / perColumn) : 0;
+    QGridLayout* grid = grids[std::min(columns - 1, int(i) / perColumn)];
+    const int row = int(i) % perColumn;
     if (field.kind == FieldSpec::Kind::Check) {
-      grid->addWidget(placed, row, at + 1);
+      grid->addWidget(placed, row, 1);
     } else {
       auto* caption = new QLabel(field.caption, this);
       caption->setBuddy(control);
-      grid->addWidget(caption, row, at,
-                      field.kind == FieldSpec::Kind::Memo ? Qt::AlignTop : Qt::AlignVCenter);
+      grid->addWidget(caption, row, 0, field.kind == FieldSpec::Kind::Memo ? Qt::AlignTop : Qt::AlignVCenter);
       if (field.width > 0) control->setFixedWidth(field.width);
       if (field.width > 0 && placed == control)
-        grid->addWidget(placed, row, at + 1, Qt::AlignLeft);
+        grid->addWidget(placed, row, 1, Qt::AlignLeft);
       else
-        grid->addWidget(placed, row, at + 1);
+        grid->addWidget(placed, row, 1);
     }
     controls_.push_back(control);
   }
+  if (columns > 1)
+    for (QGridLayout* g : grids) g->setRowStretch(g->rowCount(), 1);
 }
 
 QWidget* EditPanel::makeControl(const FieldSpec& field) {
