@@ -5,6 +5,7 @@
 #include "kit/data/Connection.h"
 #include "kit/data/Dataset.h"
 #include "kit/data/Transaction.h"
+#include "kit/sys/Clock.h"
 #include "kit/text/TextHelpers.h"
 
 namespace masterdata {
@@ -70,7 +71,7 @@ QString dueCheckResult(const QList<SiteDue>& sites, const QDate& today) {
 }
 
 void runDueCheck(kit::data::Connection& connection, Dataset& partners, const QDate& today,
-                 const std::function<void(int, int)>& progress) {
+                 const QString& user, const std::function<void(int, int)>& progress) {
   if (partners.isEmpty()) return;
   QStringList keys;
   for (int row = 0; row < partners.recordCount(); ++row)
@@ -103,19 +104,33 @@ void runDueCheck(kit::data::Connection& connection, Dataset& partners, const QDa
                              evaluated.contains({partner, site}), due.value({partner, site})});
   }
 
-  const int home = partners.currentRow();
+  // The results that change, written in one statement with the audit stamp of a save.
+  const int resultField = partners.fieldIndex(QStringLiteral("check_kockazat"));
+  const int keyField = partners.fieldIndex(QStringLiteral("partner_kod"));
+  const int maxLength = partners.field(resultField).maxLength;
+  QStringList changedKeys, changedResults;
   for (int row = 0; row < partners.recordCount(); ++row) {
-    partners.moveTo(row);
-    const QString result =
-        dueCheckResult(sitesOf.value(partners.value(QStringLiteral("partner_kod")).toInt()), today);
-    if (partners.text(QStringLiteral("check_kockazat")) != result) {
-      partners.edit();
-      partners.setValue(QStringLiteral("check_kockazat"), result);
-      partners.post();
+    QString result = dueCheckResult(sitesOf.value(partners.valueAt(row, keyField).toInt()), today);
+    if (maxLength >= 0) result.truncate(maxLength);  // as a save cuts it to the column
+    if (partners.valueAt(row, resultField).toString() != result) {
+      changedKeys << partners.valueAt(row, keyField).toString();
+      QString quoted = result;
+      quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+          .replace(QLatin1Char('"'), QLatin1String("\\\""));
+      changedResults << QLatin1Char('"') + quoted + QLatin1Char('"');
     }
     if (progress) progress(row + 1, partners.recordCount());
   }
-  partners.moveTo(home);
+  if (changedKeys.isEmpty()) return;
+  const QDateTime now = kit::sys::Clock::now();
+  connection.exec(
+      QStringLiteral(
+          "update partner p set check_kockazat = v.result, m_userid = $3, m_date = $4, m_time = $5 "
+          "from unnest($1::integer[], $2::text[]) as v(key, result) where p.partner_kod = v.key"),
+      {QLatin1Char('{') + changedKeys.join(QLatin1Char(',')) + QLatin1Char('}'),
+       QLatin1Char('{') + changedResults.join(QLatin1Char(',')) + QLatin1Char('}'), user, now.date(),
+       now.time().toString(QStringLiteral("H:mm:ss"))});
+  partners.refresh();
 }
 
 bool removePartner(kit::data::Connection& connection, const QVariant& partnerKey) {

@@ -38,11 +38,12 @@ struct SiteDue {
 QString dueCheckResult(const QList<SiteDue>& sites, const QDate& today);
 
 // Runs the due check over the loaded rows of a partner list: reads the sites and the newest
-// evaluation of every site of those partners in two statements, writes each partner's result
-// into `check_kockazat` (posting only the rows whose text changes). `progress` is told after
-// each partner. Throws the database error that stopped it.
+// evaluation of every site of those partners in two statements, writes the results that change
+// into `check_kockazat` in one statement (stamped as changed by `user`), and re-reads the list.
+// `progress` is told after each partner. Throws the database error that stopped it; nothing is
+// written then.
 void runDueCheck(kit::data::Connection& connection, kit::data::Dataset& partners, const QDate& today,
-                 const std::function<void(int done, int total)>& progress = {});
+                 const QString& user, const std::function<void(int done, int total)>& progress = {});
 
 // Deletes a partner with its sites and contacts in one transaction, and clears the working
 // context of every user who had it. Returns false, deleting nothing, when machines still belong

@@ -581,7 +581,7 @@ void TFormPartner::runDueCheck() {
   partners_->DBGrid->setUpdatesEnabled(false);
   holdFollowing_ = true;
   try {
-    masterdata::runDueCheck(dm_.ZConnection, p, kit::sys::Clock::today(),
+    masterdata::runDueCheck(dm_.ZConnection, p, kit::sys::Clock::today(), dm_.currentUser,
                             [this](int done, int) { ProgressCheck->setValue(done); });
   } catch (const kit::data::DbError&) {
     p.cancel();

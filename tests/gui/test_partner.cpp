@@ -7,6 +7,7 @@
 #include "kit/data/DbError.h"
 #include "kit/forms/PageSwitcher.h"
 #include "kit/forms/PagingBar.h"
+#include "kit/sys/Clock.h"
 #include "kit/widgets/DBGrid.h"
 #include "masterdata/PartnerRules.h"
 #include "masterdata/TFormPartner.h"
@@ -377,10 +378,27 @@ void TestPartner::dueCheckOverTheList() {
   auto w = open();
   dm_->ZConnection.resetRoundTrips();
   w->runDueCheck();
-  // Two reads for all the sites and evaluations, then one write per partner whose text changed.
-  QCOMPARE(dm_->ZConnection.roundTrips(), 2 + 1);
+  // Two reads for all the sites and evaluations, one write, and the list read again (its page
+  // and its row count).
+  QCOMPARE(dm_->ZConnection.roundTrips(), 5);
   QCOMPARE(text("select check_kockazat from partner where nev = 'Partner 01'"), QString("Nincsen"));
+  QCOMPARE(text("select m_userid from partner where nev = 'Partner 01'"), QString("teszt"));
   QCOMPARE(count("select count(*) from partner where coalesce(check_kockazat, '') = ''"), 29);
+  QCOMPARE(w->partners().query().text("check_kockazat"), QString("Nincsen"));  // the list shows it
+  // Due next month: the text is cut to its column, as a save cuts it.
+  dm_->ZConnection.exec(
+      "update kockazat_ertekeles set datum_kovetkezoido = date '2027-01-20' where datum_keltido = "
+      "'2026-01-01'");
+  kit::sys::Clock::setFixed(QDateTime(QDate(2026, 12, 11), QTime(10, 0)));
+  w->runDueCheck();
+  kit::sys::Clock::setFixed(std::nullopt);
+  QCOMPARE(text("select check_kockazat from partner where nev = 'Partner 02'"), QString("K: 2027. 01. 20"));
+  // A second run over the same data writes nothing.
+  kit::sys::Clock::setFixed(QDateTime(QDate(2026, 12, 11), QTime(10, 0)));
+  dm_->ZConnection.resetRoundTrips();
+  w->runDueCheck();
+  kit::sys::Clock::setFixed(std::nullopt);
+  QCOMPARE(dm_->ZConnection.roundTrips(), 2);
   QVERIFY(messages.texts().isEmpty());
 }
 
