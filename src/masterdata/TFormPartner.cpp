@@ -601,15 +601,21 @@ void TFormPartner::openPrintPanel() {
 
 bool TFormPartner::print() {
   if (partners_->refuseIfEditing() || anyEditing() || partners_->query().isEmpty()) return false;
-  const session::OwnerData owner = session::readOwner(dm_);
+  session::OwnerData owner;
+  QString position;  // the current user's, signing the data-protection letter
+  try {
+    owner = session::readOwner(dm_);
+    if (dm_.positionCurrentUser()) position = dm_.ZQueryUser().text(QStringLiteral("alairas_beosztas"));
+  } catch (const kit::data::DbError& e) {
+    kit::ui::showError(e);
+    return false;
+  }
   if (RadioPartnerData->isChecked()) {
     PartnerRows rows(partners_->query(), CheckAllPartners->isChecked());
     return kit::report::produceAndPreview(
         [&] { return kit::report::prepare(partnerDataDocument(rows, owner)); }, false);
   }
   if (RadioGdpr->isChecked()) {
-    QString position;
-    if (dm_.positionCurrentUser()) position = dm_.ZQueryUser().text(QStringLiteral("alairas_beosztas"));
     PartnerRows rows(partners_->query(), CheckAllPartners->isChecked());
     return kit::report::produceAndPreview(
         [&] {

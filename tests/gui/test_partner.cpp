@@ -2,11 +2,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 #include "kit/data/DbError.h"
 #include "kit/forms/PageSwitcher.h"
 #include "kit/forms/PagingBar.h"
+#include "kit/report/TfrmNetScapePreview.h"
 #include "kit/sys/Clock.h"
 #include "kit/widgets/DBGrid.h"
 #include "masterdata/PartnerRules.h"
@@ -73,7 +75,7 @@ class TestPartner : public QObject {
     dm_ = module_.dm.get();
     for (const char* script :
          {"kaq_user.sql", "partner.sql", "telephely.sql", "partner_kapcsolat.sql", "gep_munkaeszkoz.sql",
-          "kockazat_ertekeles.sql", "fixdata_helyseg.sql", "fixdata_teaor.sql"})
+          "kockazat_ertekeles.sql", "fixdata_helyseg.sql", "fixdata_teaor.sql", "tulajdonos.sql"})
       module_.runDeliveredScript(script);
     dm_->readCatalogue();
     dm_->ZConnection.exec(
@@ -100,6 +102,8 @@ class TestPartner : public QObject {
   void dueCheckResults_data();
   void dueCheckResults();
   void dueCheckOverTheList();
+  void dueCheckError();
+  void printPanel();
   void openingCostsFixedRoundTrips();
   void screens();
 };
@@ -400,6 +404,50 @@ void TestPartner::dueCheckOverTheList() {
   kit::sys::Clock::setFixed(std::nullopt);
   QCOMPARE(dm_->ZConnection.roundTrips(), 2);
   QVERIFY(messages.texts().isEmpty());
+}
+
+void TestPartner::dueCheckError() {
+  RecordingMessages messages;
+  addPartner("Alfa Kft.");
+  auto w = open();
+  dm_->ZConnection.exec("alter table kockazat_ertekeles rename to kockazat_ertekeles_el");
+  w->runDueCheck();
+  dm_->ZConnection.exec("alter table kockazat_ertekeles_el rename to kockazat_ertekeles");
+  QCOMPARE(messages.texts(), QStringList{"Hiba az adatokban! Az ellenőrzés befejeződik!"});
+  QVERIFY(!w->PanelCheck->isVisible());
+  QVERIFY(!w->partners().query().isEditing());
+  QCOMPARE(count("select count(*) from partner where check_kockazat is not null"), 0);
+}
+
+void TestPartner::printPanel() {
+  RecordingMessages messages;
+  addPartner("Alfa Kft.");
+  auto w = open();
+  w->partners().commandPrint();
+  QVERIFY(w->PanelPrint->isVisible());
+  // Nothing is printed over a pending edit.
+  w->partners().query().edit();
+  QVERIFY(!w->print());
+  QCOMPARE(messages.texts(), QStringList{"Az adatok még szerkesztés alatt vannak. Először rögzítsük!"});
+  w->partners().query().cancel();
+  // No site due for training: the message instead of a document.
+  messages.clear();
+  w->RadioTraining->setChecked(true);
+  QVERIFY(!w->print());
+  QCOMPARE(messages.texts(), QStringList{"Nincsen a lekérdezésnek megfelelő Telephely!"});
+  // The documents open in the preview.
+  for (QRadioButton* choice : {w->RadioPartnerData, w->RadioPartnerList, w->RadioGdpr}) {
+    choice->setChecked(true);
+    ModalSteps steps;
+    int pages = 0;
+    steps.then("TfrmNetScapePreview", [&](QWidget* d) {
+      pages = qobject_cast<kit::report::TfrmNetScapePreview*>(d)->document().pageCount();
+      QTest::keyClick(d, Qt::Key_Escape);
+    });
+    QVERIFY(w->print());
+    QVERIFY(steps.done());
+    QCOMPARE(pages, 1);
+  }
 }
 
 void TestPartner::openingCostsFixedRoundTrips() {
