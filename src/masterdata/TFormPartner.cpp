@@ -442,6 +442,7 @@ void TFormPartner::followPartner(bool reload) {
   const QVariant key = p.isEmpty() ? QVariant() : p.value(QStringLiteral("partner_kod"));
   if (holdFollowing_ || (!reload && sites_->query().isOpen() && key == followed_)) return;
   followed_ = key;
+  if (PanelOktatas && PanelOktatas->isVisible()) cancelTraining();  // it belonged to the site left
   try {
     for (auto [list, param] : {std::pair{sites_, "parampkod"}, std::pair{contacts_, "pkod"}}) {
       Dataset& d = list->query();

@@ -451,8 +451,13 @@ bool TFormFomenu::trigger(const QString& name) {
     showHelp(HelpTopic::program);
   else if (name == QLatin1String("ActionAbout"))
     showAbout();
-  else
-    hooks_.windows.value(name)(*this);
+  else {
+    try {
+      hooks_.windows.value(name)(*this);
+    } catch (const kit::data::DbError& e) {
+      kit::ui::showError(e);  // the window could not read its data; the program goes on
+    }
+  }
   return true;
 }
 
@@ -481,8 +486,12 @@ void TFormFomenu::firstShow() {
       return;
     }
     applyRights();
-    dm_.positionCurrentUser();
-    checkOwnerAfterFirstLogin(dm_);
+    try {
+      dm_.positionCurrentUser();
+      checkOwnerAfterFirstLogin(dm_);
+    } catch (const kit::data::DbError& e) {
+      kit::ui::showError(e);
+    }
   }
   PanelUser->setText(dm_.currentUser);
   if (!hasPartners()) readMeTimer.start();
