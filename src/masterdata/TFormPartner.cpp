@@ -299,6 +299,7 @@ void TFormPartner::build() {
   };
   sites_->afterChange = [this] { refreshAll(); };
   contacts_->afterChange = [this] { refreshAll(); };
+  for (ListPanel* list : {partners_, sites_, contacts_}) list->afterCancel = [this] { refreshAll(); };
 
   // The seat goes only with its partner; a partner goes only without machines.
   sites_->mayRemove = [this](Dataset&) {

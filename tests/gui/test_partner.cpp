@@ -162,6 +162,15 @@ void TestPartner::seatFollowsThePartner() {
   // The other site keeps its own address.
   QCOMPARE(text("select cim from telephely where nev = 'Raktár'"), QString("Ipar u. 2."));
   QVERIFY(messages.texts().isEmpty());
+  // A cancelled edit refreshes the window and the working context as a save does.
+  int refreshed = 0;
+  w->workingContextChanged = [&] { ++refreshed; };
+  p.edit();
+  p.setValue("nev", "Más Kft.");
+  QTest::keyClick(w->partners().DBGrid, Qt::Key_Escape);
+  QCOMPARE(p.text("nev"), QString("Alfa Kft."));
+  QCOMPARE(refreshed, 1);
+  QVERIFY(w->isVisible());  // the first Esc only undid the edit
 }
 
 void TestPartner::seatIsProtected() {

@@ -247,8 +247,10 @@ void ListPanel::commandDelete() {
 }
 
 void ListPanel::commandCancel() {
+  const bool editing = query_->isEditing();
   query_->cancel();
   DBGrid->setFocus();
+  if (editing && afterCancel) afterCancel();
 }
 
 void ListPanel::commandRefresh() {
@@ -328,7 +330,7 @@ ListPanel::KeyResult ListPanel::handleKey(QKeyEvent* event) {
       } else if (!inList) {
         DBGrid->setFocus();
       } else if (query_->isEditing()) {
-        query_->cancel();  // undo the edit first; nothing typed is lost by closing
+        commandCancel();  // undo the edit first; nothing typed is lost by closing
       } else {
         return KeyResult::CloseWindow;
       }

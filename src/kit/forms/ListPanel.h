@@ -75,6 +75,8 @@ class ListPanel : public QWidget {
   std::function<void()> onHelp;
   // Runs after a successful save or delete (counts, renumbering, dependent lists).
   std::function<void()> afterChange;
+  // Runs after an edit was undone by the command or the Esc key.
+  std::function<void()> afterCancel;
   // Whether another list of the window is being edited: the commands that would leave or
   // replace this list's row are refused then too.
   std::function<bool()> busyElsewhere;
