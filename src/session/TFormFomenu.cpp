@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -202,7 +203,12 @@ TFormFomenu::TFormFomenu(core::TDM& dm, Hooks hooks, QWidget* parent)
         selectWorkingContext();
       },
       this);
-  connect(watchdog_, &ConnectionWatchdog::endProgramRequested, this, &QWidget::close);
+  connect(watchdog_, &ConnectionWatchdog::endProgramRequested, this, [this] {
+    // The program ends from inside whatever windows were open over the main window.
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible()) dialog->reject();
+    close();
+  });
   applyRights();
 }
 

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -497,12 +498,15 @@ void TestMainWindow::watchdog() {
   QCOMPARE(dm.ZConnection.exec("select nev from partner").value(0, 0).toString(),
            QString("Gamma és Társa Bt."));
 
-  // The window's close button ends the program in order.
+  // The window's close button ends the program in order, also from inside an open window.
   QVERIFY(server.stop());
   watchdog.tick();
   QVERIFY(watchdog.window().isVisible());
   QVERIFY(server.start());
+  QDialog open(&w);
+  open.show();
   watchdog.window().ButtonClose->click();
+  QVERIFY(!open.isVisible());
   QVERIFY(w.programEnded());
   QVERIFY(!watchdog.isRunning());
 }
