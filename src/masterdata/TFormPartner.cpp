@@ -321,7 +321,7 @@ void TFormPartner::build() {
       kit::ui::warn(QStringLiteral("Tartoznak még gépek a partnerhez!"));
       throw kit::data::Abort();
     }
-    d.refresh();
+    // The list is read again by the refresh after the delete.
   };
 
   // Commands of the window's own.

@@ -12,14 +12,18 @@ namespace kit::report {
 
 namespace {
 
-// Text is measured on a device of 72 dots per inch, so that one dot is one point.
+// A small image standing in for a device of the given resolution, for measuring text.
+QImage measuringImage(int dotsPerInch) {
+  QImage image(4, 4, QImage::Format_ARGB32);
+  const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
+  return image;
+}
+
+// Rich text is measured on a device of 72 dots per inch, so that one dot is one point.
 QPaintDevice* measuringDevice() {
-  static QImage image = [] {
-    QImage i(4, 4, QImage::Format_ARGB32);
-    i.setDotsPerMeterX(2835);  // 72 dpi
-    i.setDotsPerMeterY(2835);
-    return i;
-  }();
+  static QImage image = measuringImage(72);
   return &image;
 }
 
@@ -28,12 +32,7 @@ QPaintDevice* measuringDevice() {
 // inch fitted glyphs are narrower, and a line broken there runs past its right edge in print).
 constexpr double kLineDotsPerMm = 300 / 25.4;
 QPaintDevice* lineMeasuringDevice() {
-  static QImage image = [] {
-    QImage i(4, 4, QImage::Format_ARGB32);
-    i.setDotsPerMeterX(11811);  // 300 dpi
-    i.setDotsPerMeterY(11811);
-    return i;
-  }();
+  static QImage image = measuringImage(300);
   return &image;
 }
 
